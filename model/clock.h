@@ -1,0 +1,32 @@
+#pragma once
+// The local date and time of day as the handlers see them.
+#include <compare>
+
+namespace kanmeri::model {
+
+struct Date {
+    int year = 2000;  // 100..9999
+    int month = 1;    // 1..12
+    int day = 1;      // 1..31, a day that exists in that month
+
+    friend auto operator<=>(const Date&, const Date&) = default;
+};
+
+struct TimeOfDay {
+    int hour = 0;    // 0..23
+    int minute = 0;  // 0..59
+    int second = 0;  // 0..59
+
+    friend auto operator<=>(const TimeOfDay&, const TimeOfDay&) = default;
+};
+
+class Clock {
+public:
+    virtual ~Clock() = default;
+    // Today's local date, without the time of day.
+    [[nodiscard]] virtual Date today() const = 0;
+    // The local time of day now, to the second, without the date.
+    [[nodiscard]] virtual TimeOfDay now() const = 0;
+};
+
+}  // namespace kanmeri::model

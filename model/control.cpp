@@ -1,0 +1,34 @@
+#include "model/control.h"
+
+#include "model/form.h"
+
+namespace kanmeri::model {
+
+Control::Control(Form& form, ControlKind kind, ControlDesign design, Frame* parent)
+    : form_(form), kind_(kind), design_(std::move(design)), parent_(parent) {}
+
+void Control::setRect(const TwipsRect& rect) {
+    if (rect == design_.rect) {
+        return;
+    }
+    design_.rect = rect;
+    notify(Property::Geometry);
+}
+
+void Control::notify(Property property) {
+    form_.notify(*this, property);
+}
+
+CaptionedControl::CaptionedControl(Form& form, ControlKind kind, ControlDesign design,
+                                   Frame* parent, Text caption)
+    : Control(form, kind, std::move(design), parent), caption_(std::move(caption)) {}
+
+void CaptionedControl::setCaption(Text caption) {
+    if (caption == caption_) {
+        return;
+    }
+    caption_ = std::move(caption);
+    notify(Property::Caption);
+}
+
+}  // namespace kanmeri::model

@@ -1,0 +1,65 @@
+#include "model/form.h"
+
+#include <algorithm>
+
+#include "model/controls.h"
+
+namespace kanmeri::model {
+
+Control* Form::find(TextView name, std::optional<std::int16_t> index) const {
+    for (const auto& control : controls_) {
+        if (control->name() == name && control->index() == index) {
+            return control.get();
+        }
+    }
+    return nullptr;
+}
+
+std::vector<Control*> Form::tabOrder() const {
+    std::vector<Control*> order;
+    for (const auto& control : controls_) {
+        if (control->canTakeFocus() && control->tabIndex() >= 0) {
+            order.push_back(control.get());
+        }
+    }
+    std::stable_sort(order.begin(), order.end(), [](const Control* a, const Control* b) {
+        return a->tabIndex() < b->tabIndex();
+    });
+    return order;
+}
+
+Control* Form::firstFocusable() const {
+    const std::vector<Control*> order = tabOrder();
+    if (order.empty()) {
+        return nullptr;
+    }
+    Control* first = order.front();
+    if (first->kind() != ControlKind::OptionButton) {
+        return first;
+    }
+    // An option group is one tab stop, held by its selected button.
+    for (OptionButton* button : group(static_cast<OptionButton&>(*first))) {
+        if (button->value()) {
+            return button;
+        }
+    }
+    return first;
+}
+
+std::vector<OptionButton*> Form::group(const OptionButton& button) const {
+    std::vector<OptionButton*> members;
+    for (const auto& control : controls_) {
+        if (control->kind() == ControlKind::OptionButton && control->parent() == button.parent()) {
+            members.push_back(static_cast<OptionButton*>(control.get()));
+        }
+    }
+    return members;
+}
+
+void Form::notify(Control& control, Property property) const {
+    if (observer_) {
+        observer_(control, property);
+    }
+}
+
+}  // namespace kanmeri::model

@@ -1,0 +1,69 @@
+#pragma once
+// A loaded window's controls and per-window variables. Every load of a window
+// creates a new form from the window's design, so nothing of an earlier load
+// survives.
+#include <functional>
+#include <memory>
+#include <optional>
+#include <utility>
+#include <vector>
+
+#include "model/control.h"
+
+namespace kanmeri::model {
+
+class OptionButton;
+class Window;
+
+class Form {
+public:
+    using Observer = std::function<void(Control&, Property)>;
+
+    explicit Form(Window& window) : window_(window) {}
+    Form(const Form&) = delete;
+    Form& operator=(const Form&) = delete;
+    virtual ~Form() = default;
+
+    [[nodiscard]] Window& window() const { return window_; }
+
+    template <typename T, typename... Args>
+    T& add(Args&&... args) {
+        auto control = std::make_unique<T>(*this, std::forward<Args>(args)...);
+        T& ref = *control;
+        controls_.push_back(std::move(control));
+        return ref;
+    }
+
+    // Controls in creation order; later ones are stacked above earlier ones
+    // of the same layer.
+    [[nodiscard]] const std::vector<std::unique_ptr<Control>>& controls() const {
+        return controls_;
+    }
+    [[nodiscard]] Control* find(TextView name, std::optional<std::int16_t> index = {}) const;
+
+    // Focusable controls by tab position.
+    [[nodiscard]] std::vector<Control*> tabOrder() const;
+    // Where the focus goes at load: the first control in tab order that can
+    // take it, and for an option group its selected button.
+    [[nodiscard]] Control* firstFocusable() const;
+    // The option buttons sharing a frame with `button`, itself included.
+    [[nodiscard]] std::vector<OptionButton*> group(const OptionButton& button) const;
+
+    // True once the window's Load has returned and until it is unloaded.
+    [[nodiscard]] bool live() const { return live_; }
+
+    // One observer, the view that draws this form; it hears every property
+    // change of every control.
+    void setObserver(Observer observer) { observer_ = std::move(observer); }
+    void notify(Control& control, Property property) const;
+
+private:
+    friend class Window;
+
+    Window& window_;
+    std::vector<std::unique_ptr<Control>> controls_;
+    Observer observer_;
+    bool live_ = false;
+};
+
+}  // namespace kanmeri::model

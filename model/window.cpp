@@ -1,0 +1,59 @@
+#include "model/window.h"
+
+namespace kanmeri::model {
+
+Window::Window(WindowDesign design) : design_(std::move(design)) {}
+
+Window::~Window() = default;
+
+Form& Window::form() const {
+    return current_ ? *current_ : *retired_;
+}
+
+void Window::load() {
+    if (loaded_) {
+        return;
+    }
+    current_ = createForm();
+    loaded_ = true;
+    formLoad();
+    // The Load handler may have unloaded the window again.
+    if (loaded_) {
+        current_->live_ = true;
+    }
+}
+
+void Window::unload() {
+    if (!loaded_) {
+        return;
+    }
+    loaded_ = false;
+    current_->live_ = false;
+    current_->setObserver({});
+    retired_ = std::move(current_);
+}
+
+void Window::releaseRetired() {
+    retired_.reset();
+}
+
+void Window::setLeft(float twips) {
+    left_ = twips;
+    if (positionObserver_) {
+        positionObserver_();
+    }
+}
+
+void Window::setTop(float twips) {
+    top_ = twips;
+    if (positionObserver_) {
+        positionObserver_();
+    }
+}
+
+void Window::setFrameExtent(float width, float height) {
+    frameWidth_ = width;
+    frameHeight_ = height;
+}
+
+}  // namespace kanmeri::model

@@ -1,0 +1,81 @@
+#pragma once
+// A window: a single instance that is loaded, unloaded and loaded again. Its
+// outer position and size are single-precision twips.
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "model/appearance.h"
+#include "model/form.h"
+#include "model/text.h"
+
+namespace kanmeri::model {
+
+struct WindowDesign {
+    Text name;
+    Text caption;
+    float clientWidth = 0;   // twips
+    float clientHeight = 0;  // twips
+    Rgb backColour = 0xFFFFFF;
+    std::string picture;  // resource path of the background picture, drawn unscaled
+    std::string icon;     // resource path of the window icon
+};
+
+class Window {
+public:
+    explicit Window(WindowDesign design);
+    Window(const Window&) = delete;
+    Window& operator=(const Window&) = delete;
+    virtual ~Window();
+
+    [[nodiscard]] const WindowDesign& design() const { return design_; }
+    [[nodiscard]] bool loaded() const { return loaded_; }
+
+    // The loaded form. After an unload the retired form stays valid until
+    // releaseRetired(), so a handler may unload its own window and go on.
+    [[nodiscard]] Form& form() const;
+    [[nodiscard]] bool hasForm() const { return current_ || retired_; }
+
+    // Creates the form from the design and runs the Load handler; the form's
+    // timers tick only after it has returned. Nothing when already loaded.
+    void load();
+    // Retires the form; its timers stop at once. Nothing when not loaded.
+    void unload();
+    // Destroys retired forms; called when no handler is running.
+    void releaseRetired();
+
+    [[nodiscard]] float left() const { return left_; }
+    [[nodiscard]] float top() const { return top_; }
+    // Outer size: the client area plus the frame extent.
+    [[nodiscard]] float width() const { return design_.clientWidth + frameWidth_; }
+    [[nodiscard]] float height() const { return design_.clientHeight + frameHeight_; }
+    void setLeft(float twips);
+    void setTop(float twips);
+
+    // The non-client part of the outer size (title bar and borders), in twips,
+    // as the platform knows or estimates it; zero until it says.
+    void setFrameExtent(float width, float height);
+
+    // Hears changes of Left and Top.
+    void setPositionObserver(std::function<void()> observer) {
+        positionObserver_ = std::move(observer);
+    }
+
+protected:
+    [[nodiscard]] virtual std::unique_ptr<Form> createForm() = 0;
+    // The window's Load handler.
+    virtual void formLoad() {}
+
+private:
+    WindowDesign design_;
+    std::unique_ptr<Form> current_;
+    std::unique_ptr<Form> retired_;
+    bool loaded_ = false;
+    float left_ = 0;
+    float top_ = 0;
+    float frameWidth_ = 0;
+    float frameHeight_ = 0;
+    std::function<void()> positionObserver_;
+};
+
+}  // namespace kanmeri::model
