@@ -1,1 +1,96 @@
-// implemented next
+#include "features/running_clock.h"
+
+#include "features/conversions.h"
+#include "features/weekday_lookup.h"
+
+namespace kanmeri::features {
+
+namespace {
+
+constexpr model::TextView kMargin = u"  ";
+
+// `value` as exactly `width` ASCII digits, zero-padded on the left.
+void appendDigits(model::Text& out, int value, int width) {
+    const std::size_t end = out.size() + static_cast<std::size_t>(width);
+    out.resize(end);
+    for (std::size_t at = end; at > end - static_cast<std::size_t>(width); --at) {
+        out[at - 1] = static_cast<char16_t>(u'0' + value % 10);
+        value /= 10;
+    }
+}
+
+void appendDate(model::Text& out, model::Date date) {
+    appendDigits(out, date.year, 4);
+    out += u'年';
+    appendDigits(out, date.month, 2);
+    out += u'月';
+    appendDigits(out, date.day, 2);
+    out += u"日(";
+    out += kWeekdayNames.at(static_cast<std::size_t>(weekdayOf(date) - 1));
+    out += u')';
+}
+
+void appendClock(model::Text& out, int hour, model::TimeOfDay time) {
+    appendDigits(out, hour, 2);
+    out += u':';
+    appendDigits(out, time.minute, 2);
+    out += u':';
+    appendDigits(out, time.second, 2);
+}
+
+void append12(model::Text& out, model::TimeOfDay time) {
+    const int hour = time.hour % 12 == 0 ? 12 : time.hour % 12;
+    appendClock(out, hour, time);
+    out += time.hour < 12 ? u" (AM)" : u" (PM)";
+}
+
+void append24(model::Text& out, model::TimeOfDay time) {
+    appendClock(out, time.hour, time);
+}
+
+// One allocation per caption: ticks come ten times a second.
+template <typename Value>
+model::Text caption(void (*append)(model::Text&, Value), Value value) {
+    model::Text out;
+    out.reserve(32);
+    out += kMargin;
+    append(out, value);
+    out += kMargin;
+    return out;
+}
+
+template <typename Value>
+model::Text bare(void (*append)(model::Text&, Value), Value value) {
+    model::Text out;
+    out.reserve(24);
+    append(out, value);
+    return out;
+}
+
+}  // namespace
+
+model::Text dateText(model::Date date) {
+    return bare(appendDate, date);
+}
+
+model::Text time12Text(model::TimeOfDay time) {
+    return bare(append12, time);
+}
+
+model::Text time24Text(model::TimeOfDay time) {
+    return bare(append24, time);
+}
+
+void Timer1_Timer(ClockDisplay display, const model::Clock& clock) {
+    display.dspdate.setCaption(caption(appendDate, clock.today()));
+    const bool twelveHour = display.twelveHour.value();
+    const model::TimeOfDay now = clock.now();
+    display.dsptime.setCaption(twelveHour ? caption(append12, now) : caption(append24, now));
+}
+
+void Timer2_Timer(SecondsBar bar, const model::Clock& clock) {
+    const float step = bar.shpwaku.width() / 60.0F;
+    bar.shpscale.setWidth(step * static_cast<float>(clock.now().second));
+}
+
+}  // namespace kanmeri::features
