@@ -1,0 +1,46 @@
+#pragma once
+// Design-time rows of a window's controls and the builders that create a
+// control from its row on a form. Positions are twips relative to the parent.
+#include <cstdint>
+#include <optional>
+
+#include "model/controls.h"
+#include "model/form.h"
+
+namespace kanmeri::windows {
+
+struct Row {
+    model::TextView name;
+    std::optional<std::int16_t> index;  // set for members of a control array
+    model::TwipsRect rect;
+    int tabIndex = -1;
+    model::TextView caption;  // the text of a text box, the caption otherwise
+    model::Style style;
+};
+
+// Fonts of the layouts, all in the one Japanese Gothic face.
+[[nodiscard]] constexpr model::Font bold(float points) {
+    return {points, true, false};
+}
+[[nodiscard]] constexpr model::Font boldItalic(float points) {
+    return {points, true, true};
+}
+[[nodiscard]] constexpr model::Font regular(float points) {
+    return {points, false, false};
+}
+[[nodiscard]] constexpr model::Font regularItalic(float points) {
+    return {points, false, true};
+}
+
+model::TextBox& addTextBox(model::Form& form, const Row& row, model::Alignment alignment);
+model::Label& addLabel(model::Form& form, const Row& row, model::LabelDesign look);
+model::CommandButton& addButton(model::Form& form, const Row& row);
+model::Frame& addFrame(model::Form& form, const Row& row);
+model::OptionButton& addOption(model::Form& form, const Row& row, model::Frame& frame,
+                               bool selected);
+model::Shape& addShape(model::Form& form, model::TextView name, model::TwipsRect rect,
+                       model::ShapeDesign look);
+// Enabled at load.
+model::Timer& addTimer(model::Form& form, model::TextView name, int intervalMs);
+
+}  // namespace kanmeri::windows

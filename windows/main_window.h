@@ -1,0 +1,83 @@
+#pragma once
+// The main window "kanmeri": the weekday lookup, the fortune draw and the
+// running clock with its seconds bar, and the buttons that end the program or
+// switch to the clock window.
+#include <memory>
+
+#include "features/fortune.h"
+#include "model/clock.h"
+#include "model/controls.h"
+#include "model/form.h"
+#include "model/services.h"
+#include "model/window.h"
+
+namespace kanmeri::windows {
+
+// One load of the main window: every control in its design-time state and the
+// window's own fortune variables. Members are declared, and so created and
+// stacked, bottom first: timers, the seconds bar (shpscale above shpwaku), the
+// labels, then the frame with its option group, the text boxes and buttons.
+class MainForm : public model::Form {
+public:
+    explicit MainForm(model::Window& window);
+
+    model::Timer& Timer1;  // 100 ms: the date and time labels
+    model::Timer& Timer2;  // 2000 ms: the seconds bar
+    model::Shape& shpwaku;
+    model::Shape& shpscale;
+    model::Label& dspdate;
+    model::Label& dsptime;
+    model::Label& dsp01;
+    model::Label& Label5;
+    model::Label& Label6;
+    model::Label& outyoubi;
+    model::Label& Label1;
+    model::Label& start;
+    model::Label& stop;  // "ＧＯ", clicked like a button
+    model::Label& secdisp;
+    model::Label& lblgoto;
+    model::Label& Label2;
+    model::Frame& Frame1;
+    model::OptionButton& outtime0;  // outtime(0), 12-hour form, selected at load
+    model::OptionButton& outtime1;  // outtime(1), 24-hour form
+    model::TextBox& inymd;
+    model::CommandButton& noBotan;  // "noﾎﾞﾀﾝ"
+    model::CommandButton& okBotan;  // "okﾎﾞﾀﾝ"
+    model::TextBox& insuu;
+    model::CommandButton& Command1;  // ends the program
+    model::CommandButton& Command2;  // switches to the clock window
+
+    features::FortuneState fortune;
+};
+
+[[nodiscard]] model::WindowDesign mainWindowDesign();
+
+class MainWindow : public model::Window {
+public:
+    // `clockWindow` is the window that Command2 switches to.
+    MainWindow(model::WindowServices& services, const model::Clock& clock,
+               model::Window& clockWindow);
+
+    // The loaded form, or the retired one until the running handler returns.
+    // Precondition: hasForm().
+    [[nodiscard]] MainForm& controls() const;
+
+protected:
+    [[nodiscard]] std::unique_ptr<model::Form> createForm() override;
+    // Form_Load: centre on the screen, then fill the fortune table.
+    void formLoad() override;
+
+private:
+    void bindDateEntry(MainForm& form);
+    void bindFortune(MainForm& form);
+    void bindClock(MainForm& form);
+    void bindButtons(MainForm& form);
+    void Command1_Click();
+    void Command2_Click();
+
+    model::WindowServices& services_;
+    const model::Clock& clock_;
+    model::Window& clockWindow_;
+};
+
+}  // namespace kanmeri::windows
