@@ -1,0 +1,81 @@
+# Shared helpers of idle_cpu.sh and compare.sh; source, do not run.
+# Every process is measured over all its threads (Qt's X connection reads
+# events on a thread of its own), from /proc.
+
+# Repository root, from this file's place.
+bench_root() {
+    cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd
+}
+
+# The first built file among build/<dir>/<relative path> for the usual build
+# directories, or nothing.
+find_built() {
+    local rel=$1 root dir
+    root=$(bench_root)
+    for dir in bench testing default asan; do
+        if [[ -x "$root/build/$dir/$rel" ]]; then
+            echo "$root/build/$dir/$rel"
+            return 0
+        fi
+    done
+    return 1
+}
+
+# start_xvfb: starts a private X server; sets XVFB_PID and DISPLAY.
+start_xvfb() {
+    local fifo display
+    command -v Xvfb >/dev/null || { echo "Xvfb is not installed" >&2; return 1; }
+    fifo=$(mktemp -u)
+    mkfifo "$fifo"
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fifo" 2>/dev/null &
+    XVFB_PID=$!
+    read -r -t 10 display <"$fifo"
+    rm -f "$fifo"
+    [[ -n "$display" ]] || { echo "Xvfb did not start" >&2; return 1; }
+    export DISPLAY=":$display"
+}
+
+stop_pid() {
+    [[ -n "${1:-}" ]] || return 0
+    kill "$1" 2>/dev/null
+    wait "$1" 2>/dev/null
+    return 0
+}
+
+# Clock ticks of user plus system time of a process, all its threads.
+cpu_ticks() {
+    # Fields after the parenthesised command name: utime is the 12th, stime
+    # the 13th (fields 14 and 15 of the whole line).
+    sed 's/^.*) //' "/proc/$1/stat" | awk '{ print $12 + $13 }'
+}
+
+# Voluntary plus involuntary context switches, summed over the threads.
+switches() {
+    cat /proc/"$1"/task/*/status 2>/dev/null |
+        awk '/^(voluntary|nonvoluntary)_ctxt_switches/ { n += $2 } END { print n + 0 }'
+}
+
+# Peak resident size in KiB.
+peak_rss_kib() {
+    awk '/^VmHWM:/ { print $2 }' "/proc/$1/status"
+}
+
+# Wall-clock microseconds, without starting a process.
+now_us() {
+    echo "${EPOCHREALTIME/./}"
+}
+
+# measure_idle PID SECONDS: prints "cpu_seconds cpu_percent wakeups_per_second".
+measure_idle() {
+    local pid=$1 secs=$2 hz t0 t1 s0 s1 w0 w1
+    hz=$(getconf CLK_TCK)
+    t0=$(cpu_ticks "$pid")
+    s0=$(switches "$pid")
+    w0=$(now_us)
+    sleep "$secs"
+    t1=$(cpu_ticks "$pid")
+    s1=$(switches "$pid")
+    w1=$(now_us)
+    awk -v t="$((t1 - t0))" -v hz="$hz" -v s="$((s1 - s0))" -v us="$((w1 - w0))" \
+        'BEGIN { wall = us / 1e6; printf "%.3f %.3f %.2f\n", t / hz, 100 * t / hz / wall, s / wall }'
+}

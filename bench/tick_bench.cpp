@@ -1,0 +1,94 @@
+// The work the event loop does on every timer tick of a loaded main window,
+// measured on the real window model with the recording services (no screen):
+// a Timer1 refresh when no caption changes (nine ticks in ten) and when the
+// second has moved on, a Timer2 bar resize, and one switch to the clock
+// window and back, which rebuilds both forms.
+#include <benchmark/benchmark.h>
+
+#include "features/running_clock.h"
+#include "model/tests/support/recording_services.h"
+#include "windows/app_windows.h"
+
+namespace {
+
+using kanmeri::testing::FakeClock;
+using kanmeri::testing::RecordingServices;
+using kanmeri::windows::AppWindows;
+using kanmeri::windows::MainForm;
+
+struct LoadedMain {
+    LoadedMain() {
+        windows.registerWith(services.program);
+        services.dispatch([this] { services.showWindow(windows.main()); });
+        services.clear();
+    }
+    MainForm& form() { return windows.mainWindow().controls(); }
+
+    RecordingServices services;
+    FakeClock clock;
+    AppWindows windows{services, clock};
+};
+
+void BM_Timer1_sameSecond(benchmark::State& state) {
+    LoadedMain app;
+    app.form().Timer1.tick();
+    for (auto _ : state) {
+        app.form().Timer1.tick();
+    }
+    benchmark::DoNotOptimize(app.form().dsptime.caption().data());
+}
+BENCHMARK(BM_Timer1_sameSecond);
+
+void BM_Timer1_secondChanged(benchmark::State& state) {
+    LoadedMain app;
+    int second = 0;
+    for (auto _ : state) {
+        app.clock.time.second = second;
+        second = (second + 1) % 60;
+        app.form().Timer1.tick();
+    }
+    benchmark::DoNotOptimize(app.form().dsptime.caption().data());
+}
+BENCHMARK(BM_Timer1_secondChanged);
+
+// The handler alone, without the event binding around it.
+void BM_Timer1Handler_secondChanged(benchmark::State& state) {
+    LoadedMain app;
+    MainForm& form = app.form();
+    const kanmeri::features::ClockDisplay display{form.dspdate, form.dsptime, form.outtime0};
+    int second = 0;
+    for (auto _ : state) {
+        app.clock.time.second = second;
+        second = (second + 1) % 60;
+        kanmeri::features::Timer1_Timer(display, app.clock);
+    }
+    benchmark::DoNotOptimize(form.dsptime.caption().data());
+}
+BENCHMARK(BM_Timer1Handler_secondChanged);
+
+void BM_Timer2_secondChanged(benchmark::State& state) {
+    LoadedMain app;
+    int second = 0;
+    for (auto _ : state) {
+        app.clock.time.second = second;
+        second = (second + 2) % 60;
+        app.form().Timer2.tick();
+    }
+    benchmark::DoNotOptimize(app.form().shpscale.width());
+}
+BENCHMARK(BM_Timer2_secondChanged);
+
+void BM_switchToClockAndBack(benchmark::State& state) {
+    LoadedMain app;
+    for (auto _ : state) {
+        app.services.dispatch([&app] { app.form().Command2.click.raise(); });
+        app.services.dispatch(
+            [&app] { app.windows.clockWindow().controls().Command1.click.raise(); });
+        app.services.clear();
+    }
+}
+BENCHMARK(BM_switchToClockAndBack);
+
+}  // namespace
+
+BENCHMARK_MAIN();
