@@ -1,0 +1,127 @@
+// The windows themselves, the controls without a caption, the tab order, the
+// first focus and the stacking.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "model/tests/support/printers.h"
+#include "windows/tests/harness.h"
+
+namespace kanmeri::windows::testing {
+namespace {
+
+using model::ControlKind;
+using model::Text;
+
+std::vector<Text> namesOf(const std::vector<model::Control*>& controls) {
+    std::vector<Text> names;
+    for (const model::Control* control : controls) {
+        Text name = control->name();
+        if (control->index()) {
+            name += u"(" + Text(1, static_cast<char16_t>(u'0' + *control->index())) + u")";
+        }
+        names.push_back(name);
+    }
+    return names;
+}
+
+std::size_t position(const model::Form& form, const model::Control& control) {
+    const auto& all = form.controls();
+    return static_cast<std::size_t>(
+        std::find_if(all.begin(), all.end(), [&](const auto& c) { return c.get() == &control; }) -
+        all.begin());
+}
+
+TEST(WindowDesignTest, main_hasDesignCaptionSizeAndPictures) {
+    const model::WindowDesign design = mainWindowDesign();
+    EXPECT_EQ(design.name, Text(u"kanmeri"));
+    EXPECT_EQ(design.caption,
+              Text(u"曜日探し\u3000＆\u3000今週から1週間の運勢占い（当たるかな？）"));
+    EXPECT_EQ((std::array{design.clientWidth, design.clientHeight}),
+              (std::array{8700.0F, 5100.0F}));
+    EXPECT_EQ(design.backColour, 0xFFFFFFU);
+    EXPECT_EQ(design.picture, ":/kanmeri/paper_cream.jpg");
+    EXPECT_EQ(design.icon, ":/kanmeri/smiley.ico");
+}
+
+TEST(WindowDesignTest, clock_hasDesignCaptionSizeAndPictures) {
+    const model::WindowDesign design = clockWindowDesign();
+    EXPECT_EQ(design.name, Text(u"kanmeri_jikoku"));
+    EXPECT_EQ(design.caption, Text(u"日付と時刻の表示"));
+    EXPECT_EQ((std::array{design.clientWidth, design.clientHeight}),
+              (std::array{4365.0F, 1575.0F}));
+    EXPECT_EQ(design.backColour, 0xFFFFFFU);
+    EXPECT_EQ(design.picture, ":/kanmeri/paper_white.jpg");
+    EXPECT_EQ(design.icon, ":/kanmeri/face_computer.ico");
+}
+
+TEST(WindowDesignTest, mainLoad_createsSecondsBarShapesAndTimers) {
+    Harness h;
+    h.start();
+    MainForm& f = h.main();
+    EXPECT_EQ(f.controls().size(), 25U);
+    EXPECT_EQ(f.shpwaku.rect(), (model::TwipsRect{840, 1320, 5415, 135}));
+    EXPECT_EQ((std::array{f.shpwaku.fill(), f.shpwaku.borderColour()}),
+              (std::array<model::Rgb, 2>{0xFFFFFF, 0x000000}));
+    EXPECT_EQ(f.shpscale.rect(), (model::TwipsRect{840, 1320, 735, 135}));
+    EXPECT_EQ((std::array{f.shpscale.fill(), f.shpscale.borderColour()}),
+              (std::array<model::Rgb, 2>{0x008000, 0x000000}));
+    EXPECT_EQ((std::tuple{f.Timer1.name(), f.Timer1.interval(), f.Timer1.enabled()}),
+              (std::tuple{Text(u"Timer1"), 100, true}));
+    EXPECT_EQ((std::tuple{f.Timer2.name(), f.Timer2.interval(), f.Timer2.enabled()}),
+              (std::tuple{Text(u"Timer2"), 2000, true}));
+}
+
+TEST(WindowDesignTest, clockLoad_createsOneTimerAndNoBar) {
+    Harness h;
+    h.start();
+    h.toClock();
+    ClockForm& f = h.clock();
+    EXPECT_EQ(f.controls().size(), 8U);
+    EXPECT_EQ((std::tuple{f.Timer1.name(), f.Timer1.interval(), f.Timer1.enabled()}),
+              (std::tuple{Text(u"Timer1"), 100, true}));
+    EXPECT_EQ(f.find(u"shpwaku"), nullptr);
+    EXPECT_EQ(f.find(u"Timer2"), nullptr);
+}
+
+TEST(WindowDesignTest, mainLoad_tabsThroughFocusableControlsInDesignOrder) {
+    Harness h;
+    h.start();
+    const std::vector<Text> expected{u"inymd",  u"outtime(0)", u"outtime(1)", u"noﾎﾞﾀﾝ",
+                                     u"okﾎﾞﾀﾝ", u"insuu",      u"Command1",   u"Command2"};
+    EXPECT_EQ(namesOf(h.main().tabOrder()), expected);
+    EXPECT_EQ(h.main().firstFocusable(), &h.main().inymd);
+}
+
+TEST(WindowDesignTest, clockLoad_focusesSelectedTwentyFourHourOption) {
+    Harness h;
+    h.start();
+    h.toClock();
+    const std::vector<Text> expected{u"outtime(0)", u"outtime(1)", u"Command1"};
+    EXPECT_EQ(namesOf(h.clock().tabOrder()), expected);
+    EXPECT_EQ(h.clock().firstFocusable(), &h.clock().outtime1);
+}
+
+TEST(WindowDesignTest, mainLoad_stacksWidgetsAboveLabelsAndFilledBarAboveOutline) {
+    Harness h;
+    h.start();
+    const MainForm& f = h.main();
+    EXPECT_GT(position(f, f.shpscale), position(f, f.shpwaku));
+    std::size_t lastGraphic = 0;
+    std::size_t firstWidget = f.controls().size();
+    for (const auto& control : f.controls()) {
+        const ControlKind kind = control->kind();
+        const bool graphic = kind == ControlKind::Label || kind == ControlKind::Shape;
+        const bool widget = kind != ControlKind::Timer && !graphic;
+        if (graphic) {
+            lastGraphic = std::max(lastGraphic, position(f, *control));
+        }
+        if (widget) {
+            firstWidget = std::min(firstWidget, position(f, *control));
+        }
+    }
+    EXPECT_LT(lastGraphic, firstWidget);
+}
+
+}  // namespace
+}  // namespace kanmeri::windows::testing
