@@ -1,0 +1,53 @@
+# Builds the Debian package with CPack from CONFIG into WORK_DIR and checks
+# its control fields and the desktop files it carries.
+find_program(DPKG_DEB dpkg-deb)
+if(NOT DPKG_DEB)
+    message(FATAL_ERROR "dpkg-deb is not installed")
+endif()
+
+file(REMOVE_RECURSE ${WORK_DIR})
+execute_process(
+    COMMAND ${CPACK} --config ${CONFIG} -G DEB -B ${WORK_DIR}
+    RESULT_VARIABLE result OUTPUT_VARIABLE log ERROR_VARIABLE log)
+file(GLOB packages ${WORK_DIR}/*.deb)
+if(NOT result EQUAL 0 OR NOT packages)
+    message(FATAL_ERROR "cpack made no package (${result}):\n${log}")
+endif()
+list(GET packages 0 package)
+
+function(field name out)
+    execute_process(COMMAND ${DPKG_DEB} --field ${package} ${name}
+        OUTPUT_VARIABLE value OUTPUT_STRIP_TRAILING_WHITESPACE)
+    set(${out} "${value}" PARENT_SCOPE)
+endfunction()
+
+field(Package name)
+field(Version version)
+field(Depends depends)
+if(NOT name STREQUAL "kanmeri" OR NOT version STREQUAL "${VERSION}")
+    message(FATAL_ERROR "package is '${name}' version '${version}'")
+endif()
+set(needed fonts-ipafont-gothic qt6-qpa-plugins)
+if(EXPECT_PROGRAM)
+    list(APPEND needed libqt6widgets6 libqt6core6)
+endif()
+foreach(dependency IN LISTS needed)
+    if(NOT depends MATCHES "(^|, )${dependency}( |,|$)")
+        message(FATAL_ERROR "Depends lacks ${dependency}: ${depends}")
+    endif()
+endforeach()
+
+execute_process(COMMAND ${DPKG_DEB} --contents ${package} OUTPUT_VARIABLE contents)
+set(carried ./usr/share/applications/io.github.kanmeri.desktop
+    ./usr/share/metainfo/io.github.kanmeri.metainfo.xml
+    ./usr/share/icons/hicolor/256x256/apps/io.github.kanmeri.png)
+if(EXPECT_PROGRAM)
+    list(APPEND carried ./usr/bin/kanmeri)
+endif()
+foreach(path IN LISTS carried)
+    string(FIND "${contents}" " ${path}\n" at)
+    if(at EQUAL -1)
+        message(FATAL_ERROR "package lacks ${path}:\n${contents}")
+    endif()
+endforeach()
+message(STATUS "${package}: Depends: ${depends}")
