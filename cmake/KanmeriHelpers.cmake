@@ -15,18 +15,22 @@ function(kanmeri_add_layer name)
     endif()
 endfunction()
 
-# kanmeri_add_test(NAME SOURCES... [LIBS libs...] [DISPLAY])
+# kanmeri_add_test(NAME SOURCES... [LIBS libs...] [DISPLAY] [NOMAIN])
 # A GoogleTest executable registered with CTest. DISPLAY marks tests that
 # open real windows; they get the "display" label and run under the X server
-# that the test command provides.
+# that the test command provides. NOMAIN leaves out gtest_main, for tests that
+# bring their own main (one that creates the toolkit's application object).
 function(kanmeri_add_test name)
     if(NOT KANMERI_BUILD_TESTS)
         return()
     endif()
-    cmake_parse_arguments(ARG "DISPLAY" "" "SOURCES;LIBS" ${ARGN})
+    cmake_parse_arguments(ARG "DISPLAY;NOMAIN" "" "SOURCES;LIBS" ${ARGN})
     add_executable(${name} ${ARG_SOURCES})
     target_compile_options(${name} PRIVATE -Wall -Wextra)
-    target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main)
+    target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest)
+    if(NOT ARG_NOMAIN)
+        target_link_libraries(${name} PRIVATE GTest::gtest_main)
+    endif()
     if(ARG_DISPLAY)
         set(labels display)
     else()

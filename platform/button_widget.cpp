@@ -1,0 +1,47 @@
+#include "platform/button_widget.h"
+
+#include <QStyleOptionButton>
+#include <QStylePainter>
+
+#include "platform/caption_text.h"
+#include "platform/look.h"
+
+namespace kanmeri::platform {
+
+ButtonWidget::ButtonWidget(model::CommandButton& button, Deliver deliver, QWidget* parent)
+    : QPushButton(parent), button_(button), deliver_(std::move(deliver)) {
+    setFont(toFont(button.style().font));
+    setAutoDefault(false);
+    setDefault(false);
+    setFocusPolicy(Qt::StrongFocus);
+    setGeometry(toPixels(button.rect()));
+    sync(model::Property::Caption);
+    connect(this, &QPushButton::clicked, this,
+            [this] { deliver_([this] { button_.click.raise(); }); });
+}
+
+void ButtonWidget::sync(model::Property property) {
+    if (property == model::Property::Geometry) {
+        setGeometry(toPixels(button_.rect()));
+    } else if (property == model::Property::Caption) {
+        // The text serves accessibility and size hints; the face is drawn
+        // below so that long captions wrap.
+        setText(toQString(button_.caption()));
+        setAccessibleName(text());
+        update();
+    }
+}
+
+void ButtonWidget::paintEvent(QPaintEvent* /*event*/) {
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    option.text.clear();
+    painter.drawControl(QStyle::CE_PushButton, option);
+    const QRect face =
+        style()->subElementRect(QStyle::SE_PushButtonContents, &option, this).adjusted(1, 0, -1, 0);
+    painter.setPen(palette().color(QPalette::ButtonText));
+    drawCaptionCentred(painter, face, text(), font());
+}
+
+}  // namespace kanmeri::platform

@@ -1,0 +1,99 @@
+#include "platform/label_widget.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "platform/caption_text.h"
+#include "platform/look.h"
+
+namespace kanmeri::platform {
+
+namespace {
+
+void drawSunkenBorder(QPainter& painter, const QRect& r) {
+    const QColor outerDark(0x80, 0x80, 0x80);
+    const QColor outerLight(0xFF, 0xFF, 0xFF);
+    const QColor innerDark(0x40, 0x40, 0x40);
+    const QColor innerLight(0xD4, 0xD0, 0xC8);
+    const auto frame = [&](const QRect& box, const QColor& topLeft, const QColor& bottomRight) {
+        painter.setPen(topLeft);
+        painter.drawLine(box.topLeft(), box.topRight());
+        painter.drawLine(box.topLeft(), box.bottomLeft());
+        painter.setPen(bottomRight);
+        painter.drawLine(box.bottomLeft(), box.bottomRight());
+        painter.drawLine(box.topRight(), box.bottomRight());
+    };
+    frame(r, outerDark, outerLight);
+    frame(r.adjusted(1, 1, -1, -1), innerDark, innerLight);
+}
+
+}  // namespace
+
+LabelWidget::LabelWidget(model::Label& label, Deliver deliver, QWidget* parent)
+    : QWidget(parent), label_(label), deliver_(std::move(deliver)) {
+    setFocusPolicy(Qt::NoFocus);
+    setFont(toFont(label.style().font));
+    if (label.style().foreColour) {
+        QPalette p = palette();
+        p.setColor(QPalette::WindowText, toColour(*label.style().foreColour));
+        setPalette(p);
+    }
+    setGeometry(toPixels(label.rect()));
+    followCaption();
+}
+
+void LabelWidget::sync(model::Property property) {
+    if (property == model::Property::Caption) {
+        followCaption();
+    } else if (property == model::Property::Geometry) {
+        setGeometry(toPixels(label_.rect()));
+    }
+}
+
+void LabelWidget::followCaption() {
+    caption_ = toQString(label_.caption());
+    setAccessibleName(caption_);
+    if (label_.autoSize()) {
+        fitCaption();
+        // The model's notice may come before the view knows this widget.
+        setGeometry(toPixels(label_.rect()));
+    }
+    update();
+}
+
+void LabelWidget::fitCaption() {
+    const int border = label_.border() ? 2 * kBorder : 0;
+    const QSize text = oneLineSize(caption_, font());
+    model::TwipsRect rect = label_.rect();
+    rect.width = toTwips(text.width() + border);
+    rect.height = toTwips(text.height() + border);
+    label_.setRect(rect);
+}
+
+void LabelWidget::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    QRect box = rect();
+    if (label_.border()) {
+        drawSunkenBorder(painter, box);
+        box.adjust(kBorder, kBorder, -kBorder, -kBorder);
+    }
+    painter.setPen(palette().color(QPalette::WindowText));
+    drawCaption(painter, box, caption_, font(), label_.alignment() == model::Alignment::Centre);
+}
+
+void LabelWidget::mousePressEvent(QMouseEvent* event) {
+    pressed_ = event->button() == Qt::LeftButton;
+    event->accept();
+}
+
+void LabelWidget::mouseReleaseEvent(QMouseEvent* event) {
+    const bool click = pressed_ && event->button() == Qt::LeftButton &&
+                       rect().contains(event->position().toPoint());
+    pressed_ = false;
+    event->accept();
+    if (click && label_.click.bound()) {
+        deliver_([this] { label_.click.raise(); });
+    }
+}
+
+}  // namespace kanmeri::platform

@@ -1,0 +1,30 @@
+#pragma once
+// Conversions from the model's units and looks to the toolkit's: twips to
+// logical pixels, design fonts to QFont, 0xRRGGBB to QColor, UTF-16 texts.
+#include <QColor>
+#include <QFont>
+#include <QRect>
+#include <QString>
+
+#include "model/appearance.h"
+#include "model/geometry.h"
+#include "model/text.h"
+
+namespace kanmeri::platform {
+
+// Twips to logical pixels, rounded to the nearest pixel (halves away from 0).
+[[nodiscard]] int toPixels(float twips);
+[[nodiscard]] float toTwips(int pixels);
+[[nodiscard]] QRect toPixels(const model::TwipsRect& rect);
+
+// The design font in pixels at 96 dots per inch, so the fixed layout holds at
+// any screen resolution; the Japanese Gothic family comes first, then the
+// proportional Gothic faces that may stand in for it.
+[[nodiscard]] QFont toFont(const model::Font& font);
+
+[[nodiscard]] QColor toColour(model::Rgb rgb);
+
+[[nodiscard]] QString toQString(model::TextView text);
+[[nodiscard]] model::Text toText(const QString& text);
+
+}  // namespace kanmeri::platform

@@ -1,0 +1,13 @@
+#pragma once
+// The machine's local date and time of day.
+#include "model/clock.h"
+
+namespace kanmeri::platform {
+
+class QtClock : public model::Clock {
+public:
+    [[nodiscard]] model::Date today() const override;
+    [[nodiscard]] model::TimeOfDay now() const override;
+};
+
+}  // namespace kanmeri::platform

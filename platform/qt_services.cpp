@@ -1,0 +1,149 @@
+#include "platform/qt_services.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPointer>
+#include <QScreen>
+#include <QStyle>
+#include <map>
+
+#include "model/controls.h"
+#include "model/window.h"
+#include "platform/beeper.h"
+#include "platform/form_view.h"
+#include "platform/look.h"
+
+namespace kanmeri::platform {
+
+struct QtServices::Impl {
+    explicit Impl(model::Program& p) : program(p) {}
+
+    model::Program& program;
+    Beeper beeper;
+    std::map<model::Window*, QPointer<FormView>> views;
+
+    [[nodiscard]] FormView* viewOf(const model::Window& window) const {
+        const auto found = views.find(const_cast<model::Window*>(&window));
+        return found == views.end() ? nullptr : found->second.data();
+    }
+};
+
+namespace {
+
+// Title bar and borders as the style draws them; the window manager's real
+// frame is not known before the window is first shown.
+void estimateFrame(model::Window& window) {
+    const QStyle* style = QApplication::style();
+    const int border = style->pixelMetric(QStyle::PM_DefaultFrameWidth);
+    const int title = style->pixelMetric(QStyle::PM_TitleBarHeight);
+    window.setFrameExtent(toTwips(2 * border), toTwips(title + 2 * border));
+}
+
+}  // namespace
+
+QtServices::QtServices(model::Program& program) : impl_(std::make_unique<Impl>(program)) {
+    QGuiApplication::setQuitOnLastWindowClosed(false);
+}
+
+QtServices::~QtServices() {
+    for (auto& [window, view] : impl_->views) {
+        delete view.data();
+    }
+}
+
+void QtServices::messageBox(const model::Text& text, model::MessageStyle style,
+                            const std::optional<model::Text>& title) {
+    const QMessageBox::Icon icon =
+        style == model::MessageStyle::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon;
+    QMessageBox box(icon, toQString(title ? *title : model::Text(model::kApplicationTitle)),
+                    toQString(text), QMessageBox::Ok, QApplication::activeWindow());
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
+void QtServices::beep() {
+    impl_->beeper.beep();
+}
+
+void QtServices::setFocus(model::TextBox& box) {
+    FormView* view = impl_->viewOf(box.form().window());
+    if (view == nullptr || !view->attached()) {
+        return;
+    }
+    if (QWidget* widget = view->widgetFor(box)) {
+        widget->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+void QtServices::showWindow(model::Window& window) {
+    if (FormView* view = impl_->viewOf(window); view != nullptr && view->attached()) {
+        view->show();
+        view->raise();
+        view->activateWindow();
+        return;
+    }
+    estimateFrame(window);
+    window.load();
+    if (!window.loaded()) {
+        return;  // its Load handler unloaded it again
+    }
+    auto* view = new FormView(
+        window, [this](const Handler& handler) { deliver(handler); },
+        [this, &window] { deliver([this, &window] { unloadWindow(window); }); });
+    impl_->views[&window] = view;
+    view->show();
+    view->activateWindow();
+    view->start();
+}
+
+void QtServices::unloadWindow(model::Window& window) {
+    window.unload();
+    const auto found = impl_->views.find(&window);
+    if (found == impl_->views.end()) {
+        return;
+    }
+    QPointer<FormView> view = found->second;
+    impl_->views.erase(found);
+    if (view != nullptr) {
+        view->detach();
+        view->hide();
+        // The running handler may have come from one of its widgets.
+        view->deleteLater();
+    }
+}
+
+void QtServices::endProgram() {
+    for (model::Window* window : impl_->program.windows()) {
+        unloadWindow(*window);
+    }
+    // Windows shown without being registered with the program go as well.
+    while (!impl_->views.empty()) {
+        unloadWindow(*impl_->views.begin()->first);
+    }
+    QCoreApplication::exit(0);
+}
+
+model::ScreenSize QtServices::screenSize() const {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QRect geometry = screen != nullptr ? screen->geometry() : QRect();
+    return {toTwips(geometry.width()), toTwips(geometry.height())};
+}
+
+int QtServices::runEventLoop() {
+    if (!impl_->program.anyLoaded()) {
+        return 0;
+    }
+    return QApplication::exec();
+}
+
+void QtServices::deliver(const std::function<void()>& handler) {
+    if (impl_->program.dispatch(handler)) {
+        QCoreApplication::exit(0);
+    }
+}
+
+QWidget* QtServices::viewOf(const model::Window& window) const {
+    return impl_->viewOf(window);
+}
+
+}  // namespace kanmeri::platform

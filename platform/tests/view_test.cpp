@@ -1,0 +1,221 @@
+// How the view draws the model: geometry, fonts, colours, stacking, auto-size
+// and what assistive technology hears.
+#include <gtest/gtest.h>
+
+#include <QAccessible>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "model/tests/support/printers.h"
+#include "platform/look.h"
+#include "platform/tests/fixture.h"
+#include "platform/tests/scratch_window.h"
+
+namespace kanmeri::platform::testing {
+namespace {
+
+using View = Shown<ScratchWindow>;
+
+struct Row {
+    const char* name;
+    std::function<model::Control&(ScratchForm&)> control;
+    QRect px;
+    int pixelSize;  // 0 for controls without text
+    bool bold;
+    bool italic;
+};
+
+const Row kRows[] = {
+    {"outline",
+     [](ScratchForm& f) -> model::Control& { return f.outline; },
+     {10, 200, 200, 9},
+     0,
+     false,
+     false},
+    {"filled",
+     [](ScratchForm& f) -> model::Control& { return f.filled; },
+     {10, 200, 50, 9},
+     0,
+     false,
+     false},
+    {"wrapped",
+     [](ScratchForm& f) -> model::Control& { return f.wrapped; },
+     {10, 40, 60, 60},
+     15,
+     true,
+     false},
+    {"clicky",
+     [](ScratchForm& f) -> model::Control& { return f.clicky; },
+     {150, 10, 49, 25},
+     19,
+     true,
+     false},
+    {"frame",
+     [](ScratchForm& f) -> model::Control& { return f.frame; },
+     {200, 40, 121, 65},
+     13,
+     true,
+     false},
+    {"first",
+     [](ScratchForm& f) -> model::Control& { return f.first; },
+     {8, 16, 105, 25},
+     12,
+     true,
+     false},
+    {"second",
+     [](ScratchForm& f) -> model::Control& { return f.second; },
+     {8, 40, 105, 17},
+     12,
+     true,
+     false},
+    {"entry",
+     [](ScratchForm& f) -> model::Control& { return f.entry; },
+     {10, 120, 137, 28},
+     19,
+     true,
+     false},
+    {"digits",
+     [](ScratchForm& f) -> model::Control& { return f.digits; },
+     {160, 120, 25, 30},
+     21,
+     false,
+     false},
+    {"press",
+     [](ScratchForm& f) -> model::Control& { return f.press; },
+     {200, 120, 57, 25},
+     19,
+     true,
+     false},
+    {"quit",
+     [](ScratchForm& f) -> model::Control& { return f.quit; },
+     {200, 160, 97, 41},
+     12,
+     true,
+     false},
+};
+
+TEST(ViewTest, controls_takeDesignGeometryAndFonts) {
+    View shown;
+    ScratchForm& form = shown.window.scratch();
+    for (const Row& row : kRows) {
+        SCOPED_TRACE(row.name);
+        QWidget* w = shown.widget(row.control(form));
+        ASSERT_NE(w, nullptr);
+        EXPECT_EQ(w->geometry(), row.px);
+        if (row.pixelSize > 0) {
+            EXPECT_EQ(w->font().pixelSize(), row.pixelSize);
+            EXPECT_EQ(w->font().bold(), row.bold);
+            EXPECT_EQ(w->font().italic(), row.italic);
+            EXPECT_EQ(QFontInfo(w->font()).family(), QStringLiteral("IPAPGothic"));
+        }
+    }
+}
+
+TEST(ViewTest, window_hasFixedClientSizeCaptionAndCentredPlace) {
+    View shown;
+    FormView* view = shown.view();
+    EXPECT_EQ(view->size(), QSize(340, 240));
+    EXPECT_EQ(view->minimumSize(), view->maximumSize());
+    EXPECT_EQ(view->windowTitle(), QStringLiteral("試験　ウィンドウ"));
+    const model::ScreenSize screen = shown.services.screenSize();
+    EXPECT_FLOAT_EQ(shown.window.left(), (screen.width - shown.window.width()) / 2);
+    EXPECT_EQ(view->pos(), QPoint(toPixels(shown.window.left()), toPixels(shown.window.top())));
+}
+
+TEST(ViewTest, colours_followDesign) {
+    View shown;
+    ScratchForm& form = shown.window.scratch();
+    EXPECT_EQ(shown.widget(form.boxed)->palette().color(QPalette::WindowText), QColor(0x008000));
+    auto* frame = shown.widget<QGroupBox>(form.frame);
+    EXPECT_TRUE(frame->autoFillBackground());
+    EXPECT_EQ(frame->palette().color(QPalette::Window), QColor(0xF1EBCB));
+    EXPECT_TRUE(shown.widget(form.first)->autoFillBackground());
+}
+
+TEST(ViewTest, autoSizeLabel_takesOneLineCaptionSizeIntoModel) {
+    View shown;
+    model::Label& label = shown.window.scratch().boxed;
+    QWidget* w = shown.widget(label);
+    const struct {
+        const char* name;
+        model::Text caption;
+    } rows[] = {
+        {"placeholder", u"  12:01:02(am)  "},
+        {"longer", u"  2000年12月21日(木曜日)  "},
+        {"blanks only", u"   "},
+        {"empty", u""},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        label.setCaption(row.caption);
+        const QFontMetrics metrics(w->font());
+        const QSize expected(metrics.horizontalAdvance(toQString(row.caption)) + 4,
+                             metrics.height() + 4);
+        EXPECT_EQ(w->size(), expected);
+        EXPECT_EQ(w->pos(), QPoint(10, 10));
+        EXPECT_FLOAT_EQ(label.rect().width, toTwips(expected.width()));
+        EXPECT_FLOAT_EQ(label.rect().left, 150.0F);
+    }
+}
+
+TEST(ViewTest, stacking_putsEntriesButtonsAndFrameAboveLabelsAndShapes) {
+    View shown;
+    ScratchForm& form = shown.window.scratch();
+    const QObjectList& children = shown.view()->children();
+    const auto at = [&](const model::Control& c) { return children.indexOf(shown.widget(c)); };
+    for (const model::Control* top : std::initializer_list<const model::Control*>{
+             &form.entry, &form.press, &form.frame, &form.quit}) {
+        SCOPED_TRACE(kanmeri::testing::utf8(top->name()));
+        EXPECT_GT(at(*top), at(form.boxed));
+        EXPECT_GT(at(*top), at(form.wrapped));
+        EXPECT_GT(at(*top), at(form.filled));
+    }
+    EXPECT_GT(at(form.filled), at(form.outline));
+}
+
+TEST(ViewTest, accessibleNames_areCaptionsExactly) {
+    View shown;
+    ScratchForm& form = shown.window.scratch();
+    const struct {
+        const char* name;
+        const model::Control* control;
+        QString expected;
+        QAccessible::Role role;
+    } rows[] = {
+        {"label keeps blanks", &form.boxed, QStringLiteral("  12:01:02(am)  "),
+         QAccessible::StaticText},
+        {"button", &form.press, QStringLiteral("ＯＫ"), QAccessible::Button},
+        {"option", &form.first, QStringLiteral("１２時間表示"), QAccessible::RadioButton},
+        {"frame", &form.frame, QStringLiteral("時刻表示切替"), QAccessible::Grouping},
+        {"bar", &form.filled, QStringLiteral("秒の進み"), QAccessible::ProgressBar},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(shown.widget(*row.control));
+        ASSERT_NE(a, nullptr);
+        EXPECT_EQ(a->text(QAccessible::Name), row.expected);
+        EXPECT_EQ(a->role(), row.role);
+    }
+    form.boxed.setCaption(u" 変わった ");
+    EXPECT_EQ(
+        QAccessible::queryAccessibleInterface(shown.widget(form.boxed))->text(QAccessible::Name),
+        QStringLiteral(" 変わった "));
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(shown.view())->text(QAccessible::Name),
+              QStringLiteral("試験　ウィンドウ"));
+}
+
+TEST(ViewTest, bar_reportsFilledShareOfOutline) {
+    View shown;
+    ScratchForm& form = shown.window.scratch();
+    form.filled.setWidth(form.outline.width() / 2);
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(shown.widget(form.filled));
+    ASSERT_NE(a->valueInterface(), nullptr);
+    EXPECT_DOUBLE_EQ(a->valueInterface()->currentValue().toDouble(), 0.5);
+    EXPECT_EQ(shown.widget(form.filled)->width(), 100);
+}
+
+}  // namespace
+}  // namespace kanmeri::platform::testing
