@@ -32,7 +32,7 @@ void PrintTo(const PictureRow& row, std::ostream* os) {
 
 class PictureTest : public testing::TestWithParam<PictureRow> {};
 
-TEST_P(PictureTest, load_hasDesignSize) {
+TEST_P(PictureTest, load_hasSizeTheWindowDrawsAt) {
     const QImage image(path(GetParam().resource));
     ASSERT_FALSE(image.isNull());
     EXPECT_EQ(image.size(), GetParam().size);
