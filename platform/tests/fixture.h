@@ -1,6 +1,7 @@
 #pragma once
 // A window shown through the real services, and helpers to drive it the way
 // the user would.
+#include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
 #include <QTest>

@@ -1,0 +1,38 @@
+#pragma once
+// The program's two windows shown through the real services, on a fixed
+// clock, the way the entry starts them.
+#include <QTest>
+
+#include "model/program.h"
+#include "model/tests/support/recording_services.h"
+#include "platform/form_view.h"
+#include "platform/qt_services.h"
+#include "windows/app_windows.h"
+
+namespace kanmeri::platform::testing {
+
+struct RealApp {
+    model::Program program;
+    QtServices services{program};
+    kanmeri::testing::FakeClock clock;
+    windows::AppWindows windows{services, clock};
+
+    explicit RealApp(model::TimeOfDay time = {15, 4, 30}) {
+        clock.date = {2000, 12, 21};
+        clock.time = time;
+        windows.registerWith(program);
+        services.deliver([this] { services.showWindow(windows.main()); });
+        static_cast<void>(QTest::qWaitForWindowExposed(view(windows.main())));
+    }
+
+    [[nodiscard]] FormView* view(const model::Window& window) const {
+        return static_cast<FormView*>(services.viewOf(window));
+    }
+    [[nodiscard]] windows::MainForm& main() { return windows.mainWindow().controls(); }
+    template <typename T = QWidget>
+    [[nodiscard]] T* widget(const model::Control& control) const {
+        return qobject_cast<T*>(view(control.form().window())->widgetFor(control));
+    }
+};
+
+}  // namespace kanmeri::platform::testing
