@@ -110,5 +110,24 @@ TEST_F(ScreenshotTest, labelText_staysInsideItsBoxWithPlausibleExtent) {
     }
 }
 
+TEST(ClockScreenshotTest, clockWindow_showsItsPictureAndGreenTime) {
+    RealApp app;
+    QTest::mouseClick(app.widget(app.main().Command2), Qt::LeftButton);
+    FormView* view = app.view(app.windows.clock());
+    ASSERT_NE(view, nullptr);
+    QPixmap grabbed = view->grab();
+    if (grabbed.devicePixelRatio() != 1.0) {
+        GTEST_SKIP() << "pixel samples assume a scale factor of 1";
+    }
+    grabbed.save(QStringLiteral("/tmp/kanmeri-jikoku.png"));
+    const QImage shot = grabbed.toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage paper =
+        QImage(QStringLiteral(":/kanmeri/paper_white.jpg")).convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(shot.size(), QSize(291, 105));
+    EXPECT_TRUE(near(shot.pixelColor(250, 40), paper.pixelColor(250, 40), 3));
+    EXPECT_GE(countNear(shot, {10, 74, 100, 16}, QColor(0x008000), 24), 30);
+    EXPECT_GE(countNear(shot, {205, 74, 8, 12}, QColor(0xFFFFFB), 2), 70);
+}
+
 }  // namespace
 }  // namespace kanmeri::platform::testing
