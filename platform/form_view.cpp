@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QIcon>
 #include <QPainter>
+#include <QPointer>
 #include <QTimer>
 
 #include "model/controls.h"
@@ -32,15 +33,23 @@ FormView::FormView(model::Window& window, Deliver deliver, Handler close)
     buildControls();
     stack();
     chainTabs();
-    form_.setObserver(
-        [this](model::Control& control, model::Property property) { follow(control, property); });
-    window_.setPositionObserver([this] { place(); });
+    // The model may outlive this view or die before it; the guard keeps
+    // either order safe, so the destructor need not touch the model.
+    const QPointer<FormView> self(this);
+    form_.setObserver([self](model::Control& control, model::Property property) {
+        if (self != nullptr) {
+            self->follow(control, property);
+        }
+    });
+    window_.setPositionObserver([self] {
+        if (self != nullptr) {
+            self->place();
+        }
+    });
     place();
 }
 
-FormView::~FormView() {
-    detach();
-}
+FormView::~FormView() = default;
 
 void FormView::setUpWindow() {
     const model::WindowDesign& design = window_.design();
@@ -175,10 +184,6 @@ void FormView::detach() {
         entry.first->stop();
     }
     window_.setPositionObserver({});
-    // A view torn down while its form is still loaded must not be heard from.
-    if (window_.loaded() && &window_.form() == &form_) {
-        form_.setObserver({});
-    }
 }
 
 void FormView::paintEvent(QPaintEvent* /*event*/) {
@@ -186,6 +191,8 @@ void FormView::paintEvent(QPaintEvent* /*event*/) {
         return;
     }
     QPainter painter(this);
+    // Under a fractional scale factor the picture is resampled; keep it smooth.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawPixmap(0, 0, picture_);
 }
 

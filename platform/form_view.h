@@ -2,7 +2,8 @@
 // The view of one loaded window: a fixed-size top-level widget that draws the
 // background picture and holds one widget per control. It is passive: it
 // follows the form's notifications and hands every user event to the model.
-// After detach() it forwards nothing and touches the model no more.
+// After detach() it forwards nothing and touches the model no more; it may
+// be destroyed before or after the window it draws.
 #include <QPixmap>
 #include <QWidget>
 #include <functional>

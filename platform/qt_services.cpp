@@ -46,6 +46,7 @@ QtServices::QtServices(model::Program& program) : impl_(std::make_unique<Impl>(p
 }
 
 QtServices::~QtServices() {
+    // The windows may be gone already; a view's destructor never asks them.
     for (auto& [window, view] : impl_->views) {
         delete view.data();
     }
