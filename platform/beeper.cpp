@@ -17,9 +17,14 @@ void Beeper::beep() {
         context_ = nullptr;
         unavailable_ = true;
     }
-    if (!unavailable_ &&
-        ca_context_play(context_, 0, CA_PROP_EVENT_ID, "bell", nullptr) == CA_SUCCESS) {
-        return;
+    if (!unavailable_) {
+        const int result = ca_context_play(context_, 0, CA_PROP_EVENT_ID, "bell", nullptr);
+        if (result == CA_SUCCESS) {
+            return;
+        }
+        // Without a sound driver every later try would fail the same way, and
+        // slowly; a missing theme sound may still be found another time.
+        unavailable_ = result != CA_ERROR_NOTFOUND;
     }
     QApplication::beep();
 }
