@@ -1,5 +1,6 @@
 #include "platform/button_widget.h"
 
+#include <QKeyEvent>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
@@ -42,6 +43,16 @@ void ButtonWidget::paintEvent(QPaintEvent* /*event*/) {
         style()->subElementRect(QStyle::SE_PushButtonContents, &option, this).adjusted(1, 0, -1, 0);
     painter.setPen(palette().color(QPalette::ButtonText));
     drawCaptionCentred(painter, face, text(), font());
+}
+
+void ButtonWidget::keyPressEvent(QKeyEvent* event) {
+    if (!event->isAutoRepeat() &&
+        (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+        event->accept();
+        click();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
 }
 
 }  // namespace kanmeri::platform

@@ -1,6 +1,7 @@
 #pragma once
 // A command button. Its caption wraps onto further lines when wider than the
-// face; it is never a default button, so Enter in a text box presses nothing.
+// face; it is never a default button, so Enter in a text box presses nothing,
+// while Enter on the focused button itself presses it, as Space does.
 #include <QPushButton>
 
 #include "model/controls.h"
@@ -18,6 +19,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     model::CommandButton& button_;

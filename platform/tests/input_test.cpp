@@ -81,6 +81,23 @@ TEST(InputTest, enter_pressesNoButtonAndInsertsNothing) {
     }
 }
 
+TEST(InputTest, enterOrSpace_onFocusedButton_pressesIt) {
+    const struct {
+        const char* name;
+        Qt::Key key;
+    } rows[] = {{"Return", Qt::Key_Return}, {"Enter", Qt::Key_Enter}, {"Space", Qt::Key_Space}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        View shown;
+        ScratchForm& f = shown.window.scratch();
+        shown.widget(f.press)->setFocus(Qt::TabFocusReason);
+        shown.window.events.clear();
+        QTest::keyClick(shown.widget(f.press), row.key);
+        const std::vector<model::Text> expected = {u"Click press"};
+        EXPECT_EQ(shown.window.events, expected);
+    }
+}
+
 TEST(InputTest, handlerAssignment_putsCaretAtStart) {
     View shown;
     ScratchForm& f = shown.window.scratch();
