@@ -10,7 +10,8 @@
 #       viewable instead (xdotool polling), and then so are all of them.
 #   (b) CPU time and wake-ups per second over SECONDS (default 60) of the
 #       running main window, beside bare_clock, which sets two labels every
-#       100 ms; all run at the same time, each on its own Xvfb.
+#       100 ms; all run at the same time, each on its own Xvfb. The CPU ratio
+#       uses the schedstat time (utime + stime counts whole 10 ms ticks).
 #   (c) peak resident size (VmHWM) at the end of (b).
 #
 # Targets: (a) kanmeri / bare_window <= 1.15; (b) and (c) kanmeri /
@@ -101,9 +102,9 @@ for name in "${names[@]}"; do
     probes+=("$!")
 done
 wait "${probes[@]}"
-declare -A cpu pct wake rss
+declare -A cpu pct wake precise rss
 for name in "${names[@]}"; do
-    read -r cpu[$name] pct[$name] wake[$name] <"$tmp/$name"
+    read -r cpu[$name] pct[$name] wake[$name] precise[$name] <"$tmp/$name"
     rss[$name]=$(peak_rss_kib "${pids[$name]}")
 done
 rm -rf "$tmp"
@@ -111,7 +112,7 @@ rm -rf "$tmp"
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.3f", (b > 0) ? a / b : 0 }'; }
 verdict() { awk -v r="$1" -v t="$2" 'BEGIN { print (r <= t) ? "met" : "MISSED" }'; }
 ra=$(ratio "${start_ms[kanmeri]}" "${start_ms[bare_window]}")
-rb_cpu=$(ratio "${cpu[kanmeri]}" "${cpu[bare_clock]}")
+rb_cpu=$(ratio "${precise[kanmeri]}" "${precise[bare_clock]}")
 rb_wake=$(ratio "${wake[kanmeri]}" "${wake[bare_clock]}")
 rc=$(ratio "${rss[kanmeri]}" "${rss[bare_clock]}")
 what=$([[ $mode == paint ]] && echo "exec to first painted frame" || echo "exec to window viewable")
@@ -121,7 +122,8 @@ mkdir -p "$(dirname "$report")"
     echo "| measure | kanmeri | bare_window | bare_clock | kanmeri ratio | target |"
     echo "|---|---|---|---|---|---|"
     echo "| (a) $what, median of $runs (ms) | ${start_ms[kanmeri]} | ${start_ms[bare_window]} | ${start_ms[bare_clock]} | $ra vs bare_window | <= 1.15 $(verdict "$ra" 1.15) |"
-    echo "| (b) CPU time over ${secs} s (s) | ${cpu[kanmeri]} | ${cpu[bare_window]} | ${cpu[bare_clock]} | $rb_cpu vs bare_clock | <= 1.1 $(verdict "$rb_cpu" 1.1) |"
+    echo "| (b) CPU time over ${secs} s, utime+stime (s) | ${cpu[kanmeri]} | ${cpu[bare_window]} | ${cpu[bare_clock]} | | |"
+    echo "| (b) CPU time over ${secs} s, schedstat (s) | ${precise[kanmeri]} | ${precise[bare_window]} | ${precise[bare_clock]} | $rb_cpu vs bare_clock | <= 1.1 $(verdict "$rb_cpu" 1.1) |"
     echo "| (b) wake-ups per second | ${wake[kanmeri]} | ${wake[bare_window]} | ${wake[bare_clock]} | $rb_wake vs bare_clock | <= 1.1 $(verdict "$rb_wake" 1.1) |"
     echo "| (c) peak resident (KiB) | ${rss[kanmeri]} | ${rss[bare_window]} | ${rss[bare_clock]} | $rc vs bare_clock | <= 1.1 $(verdict "$rc" 1.1) |"
 } | tee "$report"

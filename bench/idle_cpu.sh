@@ -5,7 +5,8 @@
 #
 # Starts PROGRAM (default: the first built app/kanmeri under build/) under a
 # private Xvfb, lets it settle for two seconds, then reports over SECONDS
-# (default 60) its CPU time (user + system, from /proc/<pid>/stat) and its
+# (default 60) its CPU time (user + system, from /proc/<pid>/stat, and to the
+# nanosecond from /proc/<pid>/task/*/schedstat) and its
 # wake-ups per second (voluntary + involuntary context switches of all its
 # threads, from /proc/<pid>/task/*/status), and its peak resident size.
 set -euo pipefail
@@ -33,9 +34,9 @@ app=$!
 sleep 2
 kill -0 "$app" 2>/dev/null || { echo "$program ended at start" >&2; exit 1; }
 
-read -r cpu pct wakeups < <(measure_idle "$app" "$secs")
+read -r cpu pct wakeups precise < <(measure_idle "$app" "$secs")
 echo "program:        $program"
 echo "duration:       ${secs} s"
-echo "cpu time:       ${cpu} s (${pct} % of one core)"
+echo "cpu time:       ${cpu} s (${pct} % of one core); ${precise} s by schedstat"
 echo "wake-ups:       ${wakeups} /s"
 echo "peak resident:  $(peak_rss_kib "$app") KiB"
