@@ -21,13 +21,15 @@ find_built() {
     return 1
 }
 
-# start_xvfb: starts a private X server; sets XVFB_PID and DISPLAY.
+# start_xvfb: starts a private X server; sets XVFB_PID and DISPLAY. It does
+# not reset when its last client leaves, so that back-to-back starts of a
+# program never meet a server in the middle of a reset.
 start_xvfb() {
     local fifo display
     command -v Xvfb >/dev/null || { echo "Xvfb is not installed" >&2; return 1; }
     fifo=$(mktemp -u)
     mkfifo "$fifo"
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fifo" 2>/dev/null &
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$fifo" 2>/dev/null &
     XVFB_PID=$!
     read -r -t 10 display <"$fifo"
     rm -f "$fifo"
