@@ -42,11 +42,10 @@ std::optional<int> digits(TextView text, std::size_t& at, std::size_t min, std::
 
 // The layout "yyyy/m/d" between optional ASCII spaces, as a calendar date.
 std::optional<std::chrono::year_month_day> readDate(TextView text) {
-    const std::size_t first = text.find_first_not_of(u' ');
-    if (first == TextView::npos) {
+    text = fuzz::trimSpaces(text);
+    if (text.empty()) {
         return std::nullopt;
     }
-    text = text.substr(first, text.find_last_not_of(u' ') - first + 1);
     std::size_t at = 0;
     const auto y = digits(text, at, 3, 4);
     if (!y || at >= text.size() || text[at++] != u'/') {

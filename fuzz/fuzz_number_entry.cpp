@@ -35,11 +35,10 @@ bool isDigit(char16_t c) {
 // Optional ASCII spaces, an optional sign, digits with at most one point and
 // at least one digit, optional ASCII spaces; its value.
 std::optional<double> readNumber(TextView text) {
-    const std::size_t first = text.find_first_not_of(u' ');
-    if (first == TextView::npos) {
+    text = fuzz::trimSpaces(text);
+    if (text.empty()) {
         return std::nullopt;
     }
-    text = text.substr(first, text.find_last_not_of(u' ') - first + 1);
     std::string ascii;
     std::size_t at = 0;
     if (text[0] == u'+' || text[0] == u'-') {

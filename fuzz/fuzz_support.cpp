@@ -84,6 +84,14 @@ model::ControlDesign design(model::TextView name, int tab) {
 
 }  // namespace
 
+model::TextView trimSpaces(model::TextView text) {
+    const std::size_t first = text.find_first_not_of(u' ');
+    if (first == model::TextView::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(u' ') - first + 1);
+}
+
 std::vector<Text> entryTexts(const std::uint8_t* data, std::size_t size) {
     return {fromUtf8(data, size), fromUtf16le(data, size)};
 }

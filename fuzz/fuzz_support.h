@@ -22,6 +22,9 @@ namespace kanmeri::fuzz {
 //      surrogates kept.
 [[nodiscard]] std::vector<model::Text> entryTexts(const std::uint8_t* data, std::size_t size);
 
+// `text` without its leading and trailing ASCII spaces.
+[[nodiscard]] model::TextView trimSpaces(model::TextView text);
+
 // The controls of the weekday lookup and the fortune draw, and the form's
 // fortune variables with the table filled.
 class EntryForm : public model::Form {
