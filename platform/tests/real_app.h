@@ -17,8 +17,10 @@ struct RealApp {
     kanmeri::testing::FakeClock clock;
     windows::AppWindows windows{services, clock};
 
-    explicit RealApp(model::TimeOfDay time = {15, 4, 30}) {
-        clock.date = {2000, 12, 21};
+    explicit RealApp(model::TimeOfDay time = {15, 4, 30}) : RealApp({2000, 12, 21}, time) {}
+
+    RealApp(model::Date date, model::TimeOfDay time) {
+        clock.date = date;
         clock.time = time;
         windows.registerWith(program);
         services.deliver([this] { services.showWindow(windows.main()); });

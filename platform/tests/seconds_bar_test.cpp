@@ -1,0 +1,87 @@
+// The seconds bar of the real main window as drawn, on a fixed clock: its
+// filled length for a given second, and that it only moves when its own
+// two-second timer fires.
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <cmath>
+
+#include "platform/tests/clock_support.h"
+#include "platform/tests/real_app.h"
+
+namespace kanmeri::platform::testing {
+namespace {
+
+constexpr int kBarLeft = 56;
+constexpr int kBarMiddle = 88 + 9 / 2;
+constexpr int kOutlineWidth = 361;
+
+// Pixels of the filled part for `second`: a sixtieth of the outline's 5415
+// twips per second.
+int filledPixels(int second) {
+    return static_cast<int>(std::lround(5415.0 / 60.0 * second / 15.0));
+}
+
+// Longest run of pure #008000 along the bar's middle row.
+int greenRun(const QImage& shot) {
+    int longest = 0;
+    int run = 0;
+    for (int x = kBarLeft; x < kBarLeft + kOutlineWidth; ++x) {
+        run = shot.pixel(x, kBarMiddle) == qRgb(0x00, 0x80, 0x00) ? run + 1 : 0;
+        longest = std::max(longest, run);
+    }
+    return longest;
+}
+
+QImage grabbed(RealApp& app) {
+    return app.view(app.windows.main())->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+TEST(SecondsBarTest, tick_fillsItsShareOfTheOutline) {
+    const struct {
+        const char* name;
+        int second;
+    } rows[] = {{"second 0", 0}, {"second 1", 1}, {"second 30", 30}, {"second 59", 59}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        RealApp app({15, 4, row.second});
+        if (app.view(app.windows.main())->devicePixelRatioF() != 1.0) {
+            GTEST_SKIP() << "pixel samples assume a scale factor of 1";
+        }
+        windows::MainForm& f = app.main();
+        app.services.deliver([&] { f.Timer2.tick(); });
+        const int filled = filledPixels(row.second);
+        EXPECT_EQ(app.widget(f.shpscale)->width(), filled);
+        // The fill lies inside the filled part's 1 px black border.
+        const int green = greenRun(grabbed(app));
+        if (filled == 0) {
+            EXPECT_EQ(green, 0);
+        } else {
+            EXPECT_NEAR(green, filled - 2, 1);
+        }
+    }
+}
+
+TEST(SecondsBarTest, realTimer_movesBarOnlyEveryTwoSeconds) {
+    QElapsedTimer sinceLoad;
+    sinceLoad.start();
+    RealApp app({15, 4, 30});
+    windows::MainForm& f = app.main();
+    const QWidget* bar = app.widget(f.shpscale);
+    const int design = bar->width();
+    QTest::qWait(1000);
+    EXPECT_EQ(bar->width(), design) << "moved before Timer2's first tick";
+    app.clock.time.second = 31;
+    ASSERT_GE(waitUntil([&] { return bar->width() != design; }, 1500), 0);
+    EXPECT_GE(sinceLoad.elapsed(), 1900);
+    EXPECT_EQ(bar->width(), filledPixels(31));
+    app.clock.time.second = 59;
+    QTest::qWait(500);
+    EXPECT_EQ(bar->width(), filledPixels(31)) << "moved between Timer2's ticks";
+    if (bar->devicePixelRatioF() == 1.0) {
+        EXPECT_NEAR(greenRun(grabbed(app)), filledPixels(31) - 2, 1);
+    }
+}
+
+}  // namespace
+}  // namespace kanmeri::platform::testing
