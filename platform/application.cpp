@@ -1,10 +1,30 @@
 #include "platform/application.h"
 
 #include <QApplication>
+#include <QTimer>
+#include <QWidget>
+#include <cstdlib>
 
 #include "platform/accessibility.h"
 
 namespace kanmeri::platform {
+
+namespace {
+
+class FirstPaintExit : public QObject {
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint && watched->isWidgetType() &&
+            static_cast<QWidget*>(watched)->isWindow()) {
+            // Leave the paint to finish and the frame to be flushed first.
+            QTimer::singleShot(0, [] { std::_Exit(0); });
+            QCoreApplication::instance()->removeEventFilter(this);
+        }
+        return false;
+    }
+};
+
+}  // namespace
 
 Application::Application(int& argc, char** argv) {
     app_ = std::make_unique<QApplication>(argc, argv);
@@ -13,8 +33,14 @@ Application::Application(int& argc, char** argv) {
     // The model decides when the program ends, not the last hidden window.
     QGuiApplication::setQuitOnLastWindowClosed(false);
     installAccessibility();
+    if (!qEnvironmentVariableIsEmpty("KANMERI_EXIT_AFTER_FIRST_PAINT")) {
+        exitAfterFirstPaint_ = std::make_unique<FirstPaintExit>();
+        app_->installEventFilter(exitAfterFirstPaint_.get());
+    }
 }
 
-Application::~Application() = default;
+Application::~Application() {
+    exitAfterFirstPaint_.reset();
+}
 
 }  // namespace kanmeri::platform

@@ -2,9 +2,15 @@
 // The toolkit's application object, set up for this program: its name, its
 // desktop entry, its accessibility hooks. Exactly one exists while the
 // program runs; the entry makes it before anything else.
+//
+// For start-up measurements: when KANMERI_EXIT_AFTER_FIRST_PAINT is set to a
+// non-empty value, the process ends with status 0 (std::_Exit, no teardown)
+// on the first event-loop turn after a window has painted for the first
+// time, so that the time from exec to exit is the time to the first frame.
 #include <memory>
 
 class QApplication;
+class QObject;
 
 namespace kanmeri::platform {
 
@@ -18,6 +24,7 @@ public:
 
 private:
     std::unique_ptr<QApplication> app_;
+    std::unique_ptr<QObject> exitAfterFirstPaint_;  // only while measuring
 };
 
 }  // namespace kanmeri::platform

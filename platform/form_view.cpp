@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QIcon>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QPointer>
 #include <QTimer>
@@ -22,13 +23,14 @@ bool isBackground(const model::Control& control) {
 
 }  // namespace
 
-FormView::FormView(model::Window& window, Deliver deliver, Handler close)
+FormView::FormView(model::Window& window, Deliver deliver, Handler close, IconSource icon)
     : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       window_(window),
       form_(window.form()),
       deliver_(std::move(deliver)),
-      close_(std::move(close)) {
+      close_(std::move(close)),
+      icon_(std::move(icon)) {
     setUpWindow();
     buildControls();
     stack();
@@ -55,14 +57,15 @@ void FormView::setUpWindow() {
     const model::WindowDesign& design = window_.design();
     setWindowTitle(toQString(design.caption));
     setAccessibleName(windowTitle());
-    if (!design.icon.empty()) {
-        setWindowIcon(QIcon(QString::fromStdString(design.icon)));
-    }
+    // Every control sets its own font; until then they inherit this one, so
+    // that no other face is loaded for them while they are being built.
+    setFont(toFont(model::Font{}));
     setFixedSize(toPixels(design.clientWidth), toPixels(design.clientHeight));
-    QPalette p = palette();
-    p.setColor(QPalette::Window, toColour(design.backColour));
-    setPalette(p);
-    setAutoFillBackground(true);
+    // The background colour is painted, not set as a palette: a palette of
+    // its own per load would give every child a new style cache key, and the
+    // style's pixmap cache would grow with every reload of the window.
+    background_ = toColour(design.backColour);
+    setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::NoFocus);
     if (!design.picture.empty()) {
         picture_.load(QString::fromStdString(design.picture));
@@ -186,14 +189,26 @@ void FormView::detach() {
     window_.setPositionObserver({});
 }
 
-void FormView::paintEvent(QPaintEvent* /*event*/) {
+void FormView::paintEvent(QPaintEvent* event) {
+    if (icon_) {
+        // Decoding the icon would only delay the first frame.
+        QMetaObject::invokeMethod(this, &FormView::showIcon, Qt::QueuedConnection);
+    }
+    QPainter painter(this);
+    painter.fillRect(event->rect(), background_);
     if (picture_.isNull()) {
         return;
     }
-    QPainter painter(this);
     // Under a fractional scale factor the picture is resampled; keep it smooth.
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawPixmap(0, 0, picture_);
+}
+
+void FormView::showIcon() {
+    if (attached_ && icon_) {
+        setWindowIcon(icon_());
+    }
+    icon_ = {};
 }
 
 void FormView::closeEvent(QCloseEvent* event) {

@@ -4,6 +4,8 @@
 // follows the form's notifications and hands every user event to the model.
 // After detach() it forwards nothing and touches the model no more; it may
 // be destroyed before or after the window it draws.
+#include <QColor>
+#include <QIcon>
 #include <QPixmap>
 #include <QWidget>
 #include <functional>
@@ -22,9 +24,13 @@ class FormView : public QWidget {
     Q_OBJECT
 
 public:
+    // The window's icon; asked for once, after the first frame is painted.
+    using IconSource = std::function<QIcon()>;
+
     // `deliver` runs handlers through the program; `close` is what the
-    // window manager's close control does (unloading the window).
-    FormView(model::Window& window, Deliver deliver, Handler close);
+    // window manager's close control does (unloading the window). Without
+    // `icon` the window keeps the application's icon.
+    FormView(model::Window& window, Deliver deliver, Handler close, IconSource icon = {});
     ~FormView() override;
 
     // The widget drawing `control`, or null.
@@ -52,12 +58,15 @@ private:
     void chainTabs();
     void follow(model::Control& control, model::Property property);
     void place();
+    void showIcon();
 
     model::Window& window_;
     model::Form& form_;
     Deliver deliver_;
     Handler close_;
+    IconSource icon_;
     bool attached_ = true;
+    QColor background_;
     QPixmap picture_;
     std::map<const model::Control*, Entry> widgets_;
     std::vector<std::pair<QTimer*, const model::Timer*>> timers_;

@@ -1,11 +1,13 @@
 #include "platform/qt_services.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QMessageBox>
 #include <QPointer>
 #include <QScreen>
 #include <QStyle>
 #include <map>
+#include <string>
 
 #include "model/controls.h"
 #include "model/window.h"
@@ -21,6 +23,17 @@ struct QtServices::Impl {
     model::Program& program;
     Beeper beeper;
     std::map<model::Window*, QPointer<FormView>> views;
+    // One icon per file for the life of the program: a fresh one per load
+    // would leave its pixmaps behind in the toolkit's cache every time.
+    std::map<std::string, QIcon> icons;
+
+    const QIcon& icon(const std::string& path) {
+        auto found = icons.find(path);
+        if (found == icons.end()) {
+            found = icons.emplace(path, QIcon(QString::fromStdString(path))).first;
+        }
+        return found->second;
+    }
 
     [[nodiscard]] FormView* viewOf(const model::Window& window) const {
         const auto found = views.find(const_cast<model::Window*>(&window));
@@ -88,9 +101,13 @@ void QtServices::showWindow(model::Window& window) {
     if (!window.loaded()) {
         return;  // its Load handler unloaded it again
     }
+    FormView::IconSource icon;
+    if (const std::string& path = window.design().icon; !path.empty()) {
+        icon = [this, path] { return impl_->icon(path); };
+    }
     auto* view = new FormView(
         window, [this](const Handler& handler) { deliver(handler); },
-        [this, &window] { deliver([this, &window] { unloadWindow(window); }); });
+        [this, &window] { deliver([this, &window] { unloadWindow(window); }); }, std::move(icon));
     impl_->views[&window] = view;
     view->show();
     view->activateWindow();
