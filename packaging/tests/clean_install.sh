@@ -47,7 +47,7 @@ arch=$(dpkg --print-architecture)
 root=$work/root
 start=$SECONDS
 
-# shellcheck source=apt_sources.sh
+# shellcheck source-path=SCRIPTDIR source=apt_sources.sh
 . "$here/apt_sources.sh"
 
 mounted=()
@@ -100,6 +100,14 @@ ensure_debootstrap() {
     }
 }
 
+# Even a cached root needs the mirror: apt fetches the package's dependencies.
+probe_mirror() {
+    if ! timeout 60 /usr/lib/apt/apt-helper download-file "$mirror/dists/$suite/Release" \
+        "$work/Release" >/dev/null 2>&1; then
+        skip "the Debian mirror $mirror cannot be reached (no network?)"
+    fi
+}
+
 # Makes the pristine root tarball when it is missing or stale.
 ensure_root_tarball() {
     local key
@@ -110,11 +118,6 @@ ensure_root_tarball() {
         return 0
     fi
     ensure_debootstrap
-    local probe=$work/Release
-    if ! timeout 60 /usr/lib/apt/apt-helper download-file "$mirror/dists/$suite/Release" "$probe" \
-        >/dev/null 2>&1; then
-        skip "the Debian mirror $mirror cannot be reached (no network?)"
-    fi
     local fresh=$cache/fresh-root
     rm -rf --one-file-system "$fresh"
     say "making a $suite minbase root with debootstrap from $mirror"
@@ -129,6 +132,7 @@ ensure_root_tarball() {
     rm -rf "$fresh"/var/cache/apt/archives/*.deb "$fresh"/var/lib/apt/lists/*_*
     tar --numeric-owner -C "$fresh" -czf "$tarball.part" .
     mv "$tarball.part" "$tarball"
+    find "$cache" -maxdepth 1 -name "$suite-minbase-*.tar.gz" ! -path "$tarball" -delete
     rm -rf --one-file-system "$fresh"
     say "cached the pristine root as $tarball ($(du -h "$tarball" | cut -f1))"
 }
@@ -181,6 +185,7 @@ flock -w 900 9 || {
 read_debian_sources
 [[ -n $mirror ]] || skip "no http(s) Debian mirror for $suite in this machine's apt sources"
 build_package
+probe_mirror
 ensure_root_tarball
 unpack_root
 mount_root
