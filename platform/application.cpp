@@ -6,6 +6,8 @@
 #include <cstdlib>
 
 #include "platform/accessibility.h"
+#include "platform/caret_rest.h"
+#include "platform/look.h"
 
 namespace kanmeri::platform {
 
@@ -32,7 +34,12 @@ Application::Application(int& argc, char** argv) {
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.kanmeri"));
     // The model decides when the program ends, not the last hidden window.
     QGuiApplication::setQuitOnLastWindowClosed(false);
+    // Every text of the program is Japanese. The controls set their own
+    // design fonts, but a text box lays out its first text in this one, and
+    // the desktop's Latin face would be loaded for nothing.
+    QApplication::setFont(toFont(model::Font{}));
     installAccessibility();
+    caretRest_ = std::make_unique<CaretRest>();
     if (!qEnvironmentVariableIsEmpty("KANMERI_EXIT_AFTER_FIRST_PAINT")) {
         exitAfterFirstPaint_ = std::make_unique<FirstPaintExit>();
         app_->installEventFilter(exitAfterFirstPaint_.get());
@@ -41,6 +48,7 @@ Application::Application(int& argc, char** argv) {
 
 Application::~Application() {
     exitAfterFirstPaint_.reset();
+    caretRest_.reset();
 }
 
 }  // namespace kanmeri::platform

@@ -57,9 +57,6 @@ void FormView::setUpWindow() {
     const model::WindowDesign& design = window_.design();
     setWindowTitle(toQString(design.caption));
     setAccessibleName(windowTitle());
-    // Every control sets its own font; until then they inherit this one, so
-    // that no other face is loaded for them while they are being built.
-    setFont(toFont(model::Font{}));
     setFixedSize(toPixels(design.clientWidth), toPixels(design.clientHeight));
     // The background colour is painted, not set as a palette: a palette of
     // its own per load would give every child a new style cache key, and the

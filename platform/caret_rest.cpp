@@ -1,0 +1,51 @@
+#include "platform/caret_rest.h"
+
+#include <QApplication>
+#include <QEvent>
+
+namespace kanmeri::platform {
+
+CaretRest::CaretRest(std::chrono::milliseconds after)
+    : flashTime_(QApplication::cursorFlashTime()) {
+    timer_.setSingleShot(true);
+    timer_.setInterval(after);
+    connect(&timer_, &QTimer::timeout, this, &CaretRest::rest);
+    QCoreApplication::instance()->installEventFilter(this);
+    timer_.start();
+}
+
+CaretRest::~CaretRest() {
+    QCoreApplication::instance()->removeEventFilter(this);
+    if (resting_) {
+        QApplication::setCursorFlashTime(flashTime_);
+    }
+}
+
+bool CaretRest::eventFilter(QObject* /*watched*/, QEvent* event) {
+    switch (event->type()) {
+        case QEvent::KeyPress:
+        case QEvent::MouseButtonPress:
+        case QEvent::FocusIn:
+            wake();
+            break;
+        default:
+            break;
+    }
+    return false;
+}
+
+void CaretRest::wake() {
+    timer_.start();
+    if (resting_) {
+        resting_ = false;
+        QApplication::setCursorFlashTime(flashTime_);
+    }
+}
+
+void CaretRest::rest() {
+    resting_ = true;
+    // A flash time of 0 stops the blinking with the caret shown.
+    QApplication::setCursorFlashTime(0);
+}
+
+}  // namespace kanmeri::platform

@@ -1,0 +1,35 @@
+#pragma once
+// The text caret blinks while the user works and rests, steadily shown, once
+// no key or button has been pressed for a while (ten seconds by default, as
+// desktops commonly do), so that an idle window does not wake the machine
+// twice a second. Any key or button press, or a widget taking the focus,
+// sets it blinking again at the desktop's rate. Lives with the application
+// object; the desktop's rate is restored when it goes.
+#include <QObject>
+#include <QTimer>
+#include <chrono>
+
+namespace kanmeri::platform {
+
+class CaretRest : public QObject {
+public:
+    explicit CaretRest(std::chrono::milliseconds after = std::chrono::seconds(10));
+    CaretRest(const CaretRest&) = delete;
+    CaretRest& operator=(const CaretRest&) = delete;
+    ~CaretRest() override;
+
+    [[nodiscard]] bool resting() const { return resting_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void wake();
+    void rest();
+
+    int flashTime_;  // the desktop's full blink period in ms; 0 for none
+    bool resting_ = false;
+    QTimer timer_;
+};
+
+}  // namespace kanmeri::platform
