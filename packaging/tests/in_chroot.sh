@@ -43,9 +43,12 @@ plugin=$(find /usr/lib -path '*qt6/plugins/platforms/libqxcb.so' -print -quit)
 [[ -n $plugin ]] || fail "no Qt xcb platform plugin was installed"
 [[ -z $(missing_libraries "$plugin") ]] ||
     fail "$plugin lacks libraries: $(missing_libraries "$plugin")"
+# The sound library is opened on the first beep, so no linker dependency
+# names it.
+ldconfig -p | grep -q 'libcanberra\.so\.0 ' || fail "libcanberra.so.0 was not installed"
 [[ -n $(find /usr/share/fonts -iname 'ipagp*' -print -quit) ]] ||
     fail "the proportional IPA Gothic font was not installed"
-say "the program, its libraries, the xcb plugin and the Japanese font are in place"
+say "the program, its libraries, the xcb plugin, the sound library and the Japanese font are in place"
 
 say "installing xvfb xauth x11-utils x11-apps"
 apt_get install --no-install-recommends xvfb xauth x11-utils x11-apps >"$out/apt-x11.log" 2>&1 || {
