@@ -65,7 +65,10 @@ void FormView::setUpWindow() {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::NoFocus);
     if (!design.picture.empty()) {
+        // Three bytes a pixel instead of the four of a pixmap: the picture is
+        // opaque and only the repainted strips are ever converted.
         picture_.load(QString::fromStdString(design.picture));
+        picture_.convertTo(QImage::Format_RGB888);
     }
 }
 
@@ -198,7 +201,7 @@ void FormView::paintEvent(QPaintEvent* event) {
     }
     // Under a fractional scale factor the picture is resampled; keep it smooth.
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawPixmap(0, 0, picture_);
+    painter.drawImage(0, 0, picture_);
 }
 
 void FormView::showIcon() {

@@ -6,7 +6,7 @@
 // be destroyed before or after the window it draws.
 #include <QColor>
 #include <QIcon>
-#include <QPixmap>
+#include <QImage>
 #include <QWidget>
 #include <functional>
 #include <map>
@@ -67,7 +67,7 @@ private:
     IconSource icon_;
     bool attached_ = true;
     QColor background_;
-    QPixmap picture_;
+    QImage picture_;
     std::map<const model::Control*, Entry> widgets_;
     std::vector<std::pair<QTimer*, const model::Timer*>> timers_;
 };
