@@ -9,6 +9,7 @@
 
 #include "model/controls.h"
 #include "platform/look.h"
+#include "platform/picture.h"
 #include "platform/shape_widget.h"
 #include "platform/widget_factory.h"
 
@@ -67,8 +68,7 @@ void FormView::setUpWindow() {
     if (!design.picture.empty()) {
         // Three bytes a pixel instead of the four of a pixmap: the picture is
         // opaque and only the repainted strips are ever converted.
-        picture_.load(QString::fromStdString(design.picture));
-        picture_.convertTo(QImage::Format_RGB888);
+        picture_ = openPicture(design.picture);
     }
 }
 

@@ -1,5 +1,6 @@
 #include "platform/look.h"
 
+#include <QFontDatabase>
 #include <QStringList>
 #include <cmath>
 
@@ -17,13 +18,36 @@ QRect toPixels(const model::TwipsRect& rect) {
     return {toPixels(rect.left), toPixels(rect.top), toPixels(rect.width), toPixels(rect.height)};
 }
 
+namespace {
+
+// The Japanese Gothic face, or the first installed of the proportional
+// Gothic faces that may stand in for it. Only when none is installed are they
+// all asked for, so that the toolkit's own substitute stays proportional.
+// Naming faces that are not installed, or further faces after one that is,
+// makes the toolkit ask fontconfig for substitutes of every style of every
+// font while the first window is being drawn; a character missing from the
+// face is still drawn from a substitute, looked up when it is first needed.
+const QStringList& gothicFamilies() {
+    static const QStringList families = [] {
+        const QStringList wanted{QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("MS PGothic"),
+                                 QStringLiteral("IPAPGothic"), QStringLiteral("VL PGothic"),
+                                 QStringLiteral("Noto Sans CJK JP")};
+        const QStringList installed = QFontDatabase::families();
+        for (const QString& family : wanted) {
+            if (installed.contains(family, Qt::CaseInsensitive)) {
+                return QStringList{family};
+            }
+        }
+        return wanted;
+    }();
+    return families;
+}
+
+}  // namespace
+
 QFont toFont(const model::Font& font) {
     QFont f;
-    // A single family name would fall back to a fixed-width face when the
-    // first choice is missing; the list keeps the fallback proportional.
-    f.setFamilies({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("MS PGothic"),
-                   QStringLiteral("IPAPGothic"), QStringLiteral("VL PGothic"),
-                   QStringLiteral("Noto Sans CJK JP")});
+    f.setFamilies(gothicFamilies());
     f.setPixelSize(static_cast<int>(std::lround(font.pixels())));
     f.setBold(font.bold);
     f.setItalic(font.italic);

@@ -18,8 +18,9 @@ namespace kanmeri::platform {
 [[nodiscard]] QRect toPixels(const model::TwipsRect& rect);
 
 // The design font in pixels at 96 dots per inch, so the fixed layout holds at
-// any screen resolution; the Japanese Gothic family comes first, then the
-// proportional Gothic faces that may stand in for it.
+// any screen resolution, in the Japanese Gothic face or the first installed
+// of the proportional Gothic faces that stand in for it (MS PGothic,
+// IPAPGothic, VL PGothic, Noto Sans CJK JP). Needs the application object.
 [[nodiscard]] QFont toFont(const model::Font& font);
 
 [[nodiscard]] QColor toColour(model::Rgb rgb);

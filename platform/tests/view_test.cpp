@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QAccessible>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -114,6 +116,15 @@ TEST(ViewTest, controls_takeDesignGeometryAndFonts) {
                 << QFontInfo(w->font()).family().toStdString();
         }
     }
+}
+
+// Naming a face that is not installed, or more than one that is, costs a
+// fontconfig substitution per style while the first window is drawn.
+TEST(ViewTest, fonts_nameOnlyTheInstalledGothicFace) {
+    const QFont font = toFont(model::Font{12, true, true});
+    ASSERT_EQ(font.families().size(), 1) << font.families().join(u',').toStdString();
+    EXPECT_TRUE(QFontDatabase::families().contains(font.families().front()));
+    EXPECT_EQ(QFontInfo(font).family(), font.families().front());
 }
 
 TEST(ViewTest, window_hasFixedClientSizeCaptionAndCentredPlace) {

@@ -1,0 +1,71 @@
+// Window pictures are drawn from the bytes the build embedded, pixel for
+// pixel what decoding the picture file gives, and without a copy of their own.
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QResource>
+#include <QTemporaryDir>
+#include <ostream>
+#include <string>
+
+#include "platform/picture.h"
+#include "resources/pictures.h"
+
+namespace kanmeri::platform {
+namespace {
+
+struct PictureRow {
+    const char* name;
+    std::string_view resource;
+};
+void PrintTo(const PictureRow& row, std::ostream* os) {
+    *os << row.name;
+}
+
+class BakedPictureTest : public ::testing::TestWithParam<PictureRow> {
+protected:
+    [[nodiscard]] std::string path() const { return std::string(GetParam().resource); }
+};
+
+TEST_P(BakedPictureTest, open_drawsFromTheEmbeddedBytes) {
+    const QResource baked(QString::fromStdString(path() + ".pixels"));
+    ASSERT_TRUE(baked.isValid());
+    const QImage image = openPicture(path());
+    ASSERT_FALSE(image.isNull());
+    EXPECT_EQ(image.constBits(), baked.data() + 32) << "the picture was copied";
+}
+
+TEST_P(BakedPictureTest, open_hasThePixelsOfTheDecodedFile) {
+    const QImage decoded =
+        QImage(QString::fromStdString(path())).convertToFormat(QImage::Format_RGB888);
+    const QImage image = openPicture(path());
+    ASSERT_EQ(image.size(), decoded.size());
+    EXPECT_EQ(image.format(), QImage::Format_RGB888);
+    EXPECT_TRUE(image == decoded);
+}
+
+INSTANTIATE_TEST_SUITE_P(Pictures, BakedPictureTest,
+                         ::testing::Values(PictureRow{"paper_cream", resources::kPaperCream},
+                                           PictureRow{"paper_white", resources::kPaperWhite}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(PictureTest, open_withoutBakedForm_decodesTheFile) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    QImage drawn(7, 3, QImage::Format_RGB32);
+    drawn.fill(QColor(0x12, 0x34, 0x56));
+    const QString file = dir.filePath(QStringLiteral("plain.png"));
+    ASSERT_TRUE(drawn.save(file));
+
+    const QImage image = openPicture(file.toStdString());
+    ASSERT_EQ(image.size(), QSize(7, 3));
+    EXPECT_EQ(image.format(), QImage::Format_RGB888);
+    EXPECT_EQ(image.pixelColor(6, 2), QColor(0x12, 0x34, 0x56));
+}
+
+TEST(PictureTest, open_missingFile_givesNullImage) {
+    EXPECT_TRUE(openPicture("/nonexistent/kanmeri-picture.jpg").isNull());
+}
+
+}  // namespace
+}  // namespace kanmeri::platform
