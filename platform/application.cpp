@@ -4,9 +4,6 @@
 #include <QTimer>
 #include <QWidget>
 #include <cstdlib>
-#include <thread>
-
-#include <fontconfig/fontconfig.h>
 
 #include "platform/accessibility.h"
 #include "platform/caret_rest.h"
@@ -32,12 +29,7 @@ protected:
 }  // namespace
 
 Application::Application(int& argc, char** argv) {
-    // Reading the font configuration is the longest single step of the first
-    // frame, and most of the toolkit's start is spent waiting for the display
-    // server: read it meanwhile. The toolkit finds it read when it asks.
-    std::thread readFontConfiguration([] { FcInit(); });
     app_ = std::make_unique<QApplication>(argc, argv);
-    readFontConfiguration.join();
     QCoreApplication::setApplicationName(QStringLiteral("kanmeri"));
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.kanmeri"));
     // The model decides when the program ends, not the last hidden window.

@@ -68,7 +68,7 @@ void FormView::setUpWindow() {
     if (!design.picture.empty()) {
         // Three bytes a pixel instead of the four of a pixmap: the picture is
         // opaque and only the repainted strips are ever converted.
-        picture_ = openPicture(design.picture);
+        picture_ = openPicture(design.picture, size());
     }
 }
 

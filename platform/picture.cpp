@@ -12,7 +12,7 @@ namespace {
 
 namespace res = kanmeri::resources;
 
-QImage baked(const QString& path) {
+QImage baked(const QString& path, QSize visible) {
     const QResource resource(path + QLatin1String(res::kPixelsSuffix));
     if (!resource.isValid() || resource.compressionAlgorithm() != QResource::NoCompression) {
         return {};
@@ -31,8 +31,10 @@ QImage baked(const QString& path) {
         return {};
     }
     const uchar* rows = resource.data() + sizeof header;
-    QImage image(rows, static_cast<int>(header.width), static_cast<int>(header.height),
-                 static_cast<qsizetype>(header.bytesPerLine), QImage::Format_RGB888);
+    const QSize shown =
+        QSize(static_cast<int>(header.width), static_cast<int>(header.height)).boundedTo(visible);
+    QImage image(rows, shown.width(), shown.height(), static_cast<qsizetype>(header.bytesPerLine),
+                 QImage::Format_RGB888);
     // The toolkit reads rows as whole words; an embedding that moved them off
     // a word boundary costs a copy rather than misaligned reads.
     if (reinterpret_cast<std::uintptr_t>(rows) % 4 != 0) {
@@ -43,14 +45,18 @@ QImage baked(const QString& path) {
 
 }  // namespace
 
-QImage openPicture(const std::string& path) {
+QImage openPicture(const std::string& path, QSize visible) {
     const QString name = QString::fromStdString(path);
-    if (QImage image = baked(name); !image.isNull()) {
+    if (QImage image = baked(name, visible); !image.isNull()) {
         return image;
     }
     QImage image(name);
+    if (image.isNull()) {
+        return image;
+    }
     image.convertTo(QImage::Format_RGB888);
-    return image;
+    const QSize size = image.size().boundedTo(visible);
+    return size == image.size() ? image : image.copy(QRect(QPoint(0, 0), size));
 }
 
 }  // namespace kanmeri::platform

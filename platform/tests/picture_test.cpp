@@ -22,6 +22,8 @@ void PrintTo(const PictureRow& row, std::ostream* os) {
     *os << row.name;
 }
 
+constexpr QSize kWhole(32767, 32767);
+
 class BakedPictureTest : public ::testing::TestWithParam<PictureRow> {
 protected:
     [[nodiscard]] std::string path() const { return std::string(GetParam().resource); }
@@ -30,7 +32,7 @@ protected:
 TEST_P(BakedPictureTest, open_drawsFromTheEmbeddedBytes) {
     const QResource baked(QString::fromStdString(path() + ".pixels"));
     ASSERT_TRUE(baked.isValid());
-    const QImage image = openPicture(path());
+    const QImage image = openPicture(path(), kWhole);
     ASSERT_FALSE(image.isNull());
     EXPECT_EQ(image.constBits(), baked.data() + 32) << "the picture was copied";
 }
@@ -38,10 +40,20 @@ TEST_P(BakedPictureTest, open_drawsFromTheEmbeddedBytes) {
 TEST_P(BakedPictureTest, open_hasThePixelsOfTheDecodedFile) {
     const QImage decoded =
         QImage(QString::fromStdString(path())).convertToFormat(QImage::Format_RGB888);
-    const QImage image = openPicture(path());
+    const QImage image = openPicture(path(), kWhole);
     ASSERT_EQ(image.size(), decoded.size());
     EXPECT_EQ(image.format(), QImage::Format_RGB888);
     EXPECT_TRUE(image == decoded);
+}
+
+TEST_P(BakedPictureTest, openForSmallerWindow_cutsWithoutCopying) {
+    const QImage whole = openPicture(path(), kWhole);
+    const QSize window = whole.size() - QSize(50, 40);
+    const QImage cut = openPicture(path(), window);
+    ASSERT_EQ(cut.size(), window);
+    EXPECT_EQ(cut.constBits(), whole.constBits());
+    EXPECT_EQ(cut.pixelColor(window.width() - 1, window.height() - 1),
+              whole.pixelColor(window.width() - 1, window.height() - 1));
 }
 
 INSTANTIATE_TEST_SUITE_P(Pictures, BakedPictureTest,
@@ -57,14 +69,15 @@ TEST(PictureTest, open_withoutBakedForm_decodesTheFile) {
     const QString file = dir.filePath(QStringLiteral("plain.png"));
     ASSERT_TRUE(drawn.save(file));
 
-    const QImage image = openPicture(file.toStdString());
+    const QImage image = openPicture(file.toStdString(), kWhole);
     ASSERT_EQ(image.size(), QSize(7, 3));
     EXPECT_EQ(image.format(), QImage::Format_RGB888);
     EXPECT_EQ(image.pixelColor(6, 2), QColor(0x12, 0x34, 0x56));
+    EXPECT_EQ(openPicture(file.toStdString(), QSize(5, 2)).size(), QSize(5, 2));
 }
 
 TEST(PictureTest, open_missingFile_givesNullImage) {
-    EXPECT_TRUE(openPicture("/nonexistent/kanmeri-picture.jpg").isNull());
+    EXPECT_TRUE(openPicture("/nonexistent/kanmeri-picture.jpg", kWhole).isNull());
 }
 
 }  // namespace
