@@ -82,10 +82,11 @@ model::Text time24Text(model::TimeOfDay time) {
 }
 
 void Timer1_Timer(ClockDisplay display, const model::Clock& clock) {
-    display.dspdate.setCaption(caption(appendDate, clock.today()));
+    const model::LocalTime now = clock.read();
+    display.dspdate.setCaption(caption(appendDate, now.date));
     const bool twelveHour = display.twelveHour.value();
-    const model::TimeOfDay now = clock.now();
-    display.dsptime.setCaption(twelveHour ? caption(append12, now) : caption(append24, now));
+    display.dsptime.setCaption(twelveHour ? caption(append12, now.time)
+                                          : caption(append24, now.time));
 }
 
 void Timer2_Timer(SecondsBar bar, const model::Clock& clock) {

@@ -20,6 +20,14 @@ struct TimeOfDay {
     friend auto operator<=>(const TimeOfDay&, const TimeOfDay&) = default;
 };
 
+// A date and a time of day read at the same instant.
+struct LocalTime {
+    Date date;
+    TimeOfDay time;
+
+    friend auto operator<=>(const LocalTime&, const LocalTime&) = default;
+};
+
 class Clock {
 public:
     virtual ~Clock() = default;
@@ -27,6 +35,10 @@ public:
     [[nodiscard]] virtual Date today() const = 0;
     // The local time of day now, to the second, without the date.
     [[nodiscard]] virtual TimeOfDay now() const = 0;
+    // Both at one instant, so that a reading just at midnight never pairs
+    // one day's date with the next day's time. The default asks for both in
+    // turn, which suits clocks that do not move by themselves.
+    [[nodiscard]] virtual LocalTime read() const { return {today(), now()}; }
 };
 
 }  // namespace kanmeri::model

@@ -8,6 +8,7 @@ class QtClock : public model::Clock {
 public:
     [[nodiscard]] model::Date today() const override;
     [[nodiscard]] model::TimeOfDay now() const override;
+    [[nodiscard]] model::LocalTime read() const override;
 };
 
 }  // namespace kanmeri::platform

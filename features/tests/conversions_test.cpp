@@ -21,7 +21,7 @@ using testing::utf8;
 using testing::widen;
 
 model::Text slashed(int year, int month, int day) {
-    char buffer[16];
+    char buffer[40];
     std::snprintf(buffer, sizeof buffer, "%04d/%02d/%02d", year, month, day);
     return widen(buffer);
 }

@@ -127,6 +127,31 @@ TEST_F(ClockTicks, unchangedTick_notifiesNothing) {
     EXPECT_TRUE(changed.empty());
 }
 
+// Asked in turn, this clock's date and time straddle midnight; read at one
+// instant they do not.
+class MidnightClock : public testing::FakeClock {
+public:
+    [[nodiscard]] model::LocalTime read() const override { return {{2000, 12, 31}, {23, 59, 59}}; }
+};
+
+TEST(ClockTick, atMidnight_showsDateAndTimeOfOneInstant) {
+    testing::ScratchWindow window;
+    model::Form& form = window.form();
+    auto& dspdate = form.add<model::Label>(model::ControlDesign{u"dspdate", {}, {}, -1, {}}, u"",
+                                           model::LabelDesign{});
+    auto& dsptime = form.add<model::Label>(model::ControlDesign{u"dsptime", {}, {}, -1, {}}, u"",
+                                           model::LabelDesign{});
+    auto& frame = form.add<model::Frame>(model::ControlDesign{u"Frame1", {}, {}, -1, {}}, u"");
+    auto& twelve = form.add<model::OptionButton>(model::ControlDesign{u"outtime", 0, {}, 1, {}},
+                                                 u"", false, &frame);
+    MidnightClock clock;
+    clock.date = {2001, 1, 1};
+    clock.time = {0, 0, 0};
+    Timer1_Timer(ClockDisplay{dspdate, dsptime, twelve}, clock);
+    EXPECT_EQ(dspdate.caption(), u"  2000年12月31日(日曜日)  ");
+    EXPECT_EQ(dsptime.caption(), u"  23:59:59  ");
+}
+
 TEST(SecondsBar, widthGrowsBySixtiethsOfTheOutline) {
     testing::ScratchWindow window;
     auto& waku = window.form().add<model::Shape>(
