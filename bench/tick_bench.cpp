@@ -23,6 +23,8 @@ struct LoadedMain {
         services.clear();
     }
     MainForm& form() { return windows.mainWindow().controls(); }
+    // Moves the fake clock on by `seconds`, within the minute.
+    void advance(int seconds) { clock.time.second = (clock.time.second + seconds) % 60; }
 
     RecordingServices services;
     FakeClock clock;
@@ -41,10 +43,8 @@ BENCHMARK(BM_Timer1_sameSecond);
 
 void BM_Timer1_secondChanged(benchmark::State& state) {
     LoadedMain app;
-    int second = 0;
     for (auto _ : state) {
-        app.clock.time.second = second;
-        second = (second + 1) % 60;
+        app.advance(1);
         app.form().Timer1.tick();
     }
     benchmark::DoNotOptimize(app.form().dsptime.caption().data());
@@ -56,10 +56,8 @@ void BM_Timer1Handler_secondChanged(benchmark::State& state) {
     LoadedMain app;
     MainForm& form = app.form();
     const kanmeri::features::ClockDisplay display{form.dspdate, form.dsptime, form.outtime0};
-    int second = 0;
     for (auto _ : state) {
-        app.clock.time.second = second;
-        second = (second + 1) % 60;
+        app.advance(1);
         kanmeri::features::Timer1_Timer(display, app.clock);
     }
     benchmark::DoNotOptimize(form.dsptime.caption().data());
@@ -68,10 +66,8 @@ BENCHMARK(BM_Timer1Handler_secondChanged);
 
 void BM_Timer2_secondChanged(benchmark::State& state) {
     LoadedMain app;
-    int second = 0;
     for (auto _ : state) {
-        app.clock.time.second = second;
-        second = (second + 2) % 60;
+        app.advance(2);
         app.form().Timer2.tick();
     }
     benchmark::DoNotOptimize(app.form().shpscale.width());
