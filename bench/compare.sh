@@ -3,11 +3,12 @@
 #
 #   bench/compare.sh [SECONDS] [REPORT.md]
 #
-#   (a) start to first painted frame: median of RUNS (default 10) runs of each
-#       program with KANMERI_EXIT_AFTER_FIRST_PAINT=1, which makes it end
-#       at once after its first frame; measured from exec to exit. A program
-#       that ignores the variable is measured from exec to its window being
-#       viewable instead (xdotool polling), and then so are all of them.
+#   (a) start to first painted frame: median of RUNS (default 21) runs of each
+#       program, the programs taking turns, with KANMERI_EXIT_AFTER_FIRST_PAINT=1,
+#       which makes it end at once after its first frame; measured from exec
+#       to exit. A program that ignores the variable is measured from exec to
+#       its window being viewable instead (xdotool polling), and then so are
+#       all of them.
 #   (b) CPU time and wake-ups per second over SECONDS (default 60) of the
 #       running main window, beside bare_clock, which sets two labels every
 #       100 ms; all run at the same time, each on its own Xvfb. The CPU ratio
@@ -25,7 +26,7 @@ source "$here/measure_lib.sh"
 
 secs=${1:-60}
 report=${2:-$(bench_root)/build/bench/compare.md}
-runs=${RUNS:-10}
+runs=${RUNS:-21}
 names=(kanmeri bare_window bare_clock)
 declare -A bin=(
     [kanmeri]=${KANMERI:-$(find_built app/kanmeri || true)}
@@ -79,11 +80,22 @@ mode=paint
 start_time() {
     if [[ $mode == paint ]]; then first_paint_us "$1"; else mapped_us "$1"; fi
 }
+# The programs take turns, so that a machine that speeds up or slows down
+# during the runs weighs on all of them alike.
 declare -A start_ms
+samples=$(mktemp -d)
 for name in "${names[@]}"; do
     start_time "${bin[$name]}" >/dev/null # warms the caches
-    start_ms[$name]=$(for ((i = 0; i < runs; i++)); do start_time "${bin[$name]}"; done | median)
 done
+for ((i = 0; i < runs; i++)); do
+    for name in "${names[@]}"; do
+        start_time "${bin[$name]}" >>"$samples/$name"
+    done
+done
+for name in "${names[@]}"; do
+    start_ms[$name]=$(median <"$samples/$name")
+done
+rm -rf "$samples"
 
 declare -A pids
 for name in "${names[@]}"; do
