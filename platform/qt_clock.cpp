@@ -7,17 +7,15 @@
 namespace kanmeri::platform {
 
 model::Date QtClock::today() const {
-    const QDate date = QDate::currentDate();
-    return {date.year(), date.month(), date.day()};
+    return read().date;
 }
 
 model::TimeOfDay QtClock::now() const {
-    const QTime time = QTime::currentTime();
-    return {time.hour(), time.minute(), time.second()};
+    return read().time;
 }
 
 model::LocalTime QtClock::read() const {
-    // One conversion to local time: each looks up the time zone afresh.
+    // One conversion to local time for both: each looks up the time zone afresh.
     const QDateTime now = QDateTime::currentDateTime();
     const QDate date = now.date();
     const QTime time = now.time();
