@@ -32,8 +32,6 @@ Application::Application(int& argc, char** argv) {
     app_ = std::make_unique<QApplication>(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("kanmeri"));
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.kanmeri"));
-    // The model decides when the program ends, not the last hidden window.
-    QGuiApplication::setQuitOnLastWindowClosed(false);
     // Every text of the program is Japanese. The controls set their own
     // design fonts, but a text box lays out its first text in this one, and
     // the desktop's Latin face would be loaded for nothing.

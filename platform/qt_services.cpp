@@ -55,6 +55,7 @@ void estimateFrame(model::Window& window) {
 }  // namespace
 
 QtServices::QtServices(model::Program& program) : impl_(std::make_unique<Impl>(program)) {
+    // The model decides when the program ends, not the last hidden window.
     QGuiApplication::setQuitOnLastWindowClosed(false);
 }
 
