@@ -5,6 +5,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPointer>
+#include <QRegion>
 #include <QTimer>
 
 #include "model/controls.h"
@@ -195,13 +196,17 @@ void FormView::paintEvent(QPaintEvent* event) {
         QMetaObject::invokeMethod(this, &FormView::showIcon, Qt::QueuedConnection);
     }
     QPainter painter(this);
-    painter.fillRect(event->rect(), background_);
-    if (picture_.isNull()) {
-        return;
+    QRegion uncovered = event->region();
+    if (!picture_.isNull()) {
+        // Under a fractional scale factor the picture is resampled; keep it smooth.
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawImage(0, 0, picture_);
+        uncovered -= QRect(QPoint(0, 0), picture_.size());
     }
-    // Under a fractional scale factor the picture is resampled; keep it smooth.
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(0, 0, picture_);
+    // The colour shows only where the picture does not reach.
+    for (const QRect& rect : uncovered) {
+        painter.fillRect(rect, background_);
+    }
 }
 
 void FormView::showIcon() {

@@ -148,6 +148,12 @@ TEST(ViewTest, colours_followDesign) {
     EXPECT_TRUE(shown.widget(form.first)->autoFillBackground());
 }
 
+TEST(ViewTest, windowWithoutPicture_paintsItsColour) {
+    View shown;
+    const QImage shot = shown.view()->grab().toImage();
+    EXPECT_EQ(shot.pixelColor(shot.width() - 3, shot.height() - 3), QColor(0xFFFFFF));
+}
+
 TEST(ViewTest, autoSizeLabel_takesOneLineCaptionSizeIntoModel) {
     View shown;
     model::Label& label = shown.window.scratch().boxed;
