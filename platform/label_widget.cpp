@@ -4,6 +4,7 @@
 #include <QPainter>
 
 #include "platform/caption_text.h"
+#include "platform/edges.h"
 #include "platform/look.h"
 
 namespace kanmeri::platform {
@@ -11,20 +12,9 @@ namespace kanmeri::platform {
 namespace {
 
 void drawSunkenBorder(QPainter& painter, const QRect& r) {
-    const QColor outerDark(0x80, 0x80, 0x80);
-    const QColor outerLight(0xFF, 0xFF, 0xFF);
-    const QColor innerDark(0x40, 0x40, 0x40);
-    const QColor innerLight(0xD4, 0xD0, 0xC8);
-    const auto frame = [&](const QRect& box, const QColor& topLeft, const QColor& bottomRight) {
-        painter.setPen(topLeft);
-        painter.drawLine(box.topLeft(), box.topRight());
-        painter.drawLine(box.topLeft(), box.bottomLeft());
-        painter.setPen(bottomRight);
-        painter.drawLine(box.bottomLeft(), box.bottomRight());
-        painter.drawLine(box.topRight(), box.bottomRight());
-    };
-    frame(r, outerDark, outerLight);
-    frame(r.adjusted(1, 1, -1, -1), innerDark, innerLight);
+    drawEdges(painter, r, QColor(0x80, 0x80, 0x80), QColor(0xFF, 0xFF, 0xFF));
+    drawEdges(painter, r.adjusted(1, 1, -1, -1), QColor(0x40, 0x40, 0x40),
+              QColor(0xD4, 0xD0, 0xC8));
 }
 
 }  // namespace

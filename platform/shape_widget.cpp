@@ -3,6 +3,7 @@
 #include <QAccessible>
 #include <QPainter>
 
+#include "platform/edges.h"
 #include "platform/look.h"
 
 namespace kanmeri::platform {
@@ -34,8 +35,8 @@ void ShapeWidget::paintEvent(QPaintEvent* /*event*/) {
     }
     QPainter painter(this);
     painter.fillRect(rect(), toColour(shape_.fill()));
-    painter.setPen(toColour(shape_.borderColour()));
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    const QColor border = toColour(shape_.borderColour());
+    drawEdges(painter, rect(), border, border);
 }
 
 }  // namespace kanmeri::platform
