@@ -1,0 +1,36 @@
+#pragma once
+// The application's style with one change, made only where that style is
+// Fusion (the toolkit's own, which it uses where the desktop names none): the
+// outline of a frame (a group box) is drawn from Fusion's own outline picture,
+// read once as PNG. Fusion reads that picture by file name on every paint,
+// and a read by file name first loads every image-format plugin installed to
+// ask whether it knows the file: three libraries, before the first frame of
+// any window with a frame. The pixels are Fusion's, to the pixel.
+#include <QPixmap>
+#include <QProxyStyle>
+
+namespace kanmeri::platform {
+
+class FrameStyle : public QProxyStyle {
+    Q_OBJECT
+
+public:
+    // Takes `base` over, as QProxyStyle does.
+    explicit FrameStyle(QStyle* base);
+
+    // Installs a FrameStyle over the application's style when that is Fusion;
+    // otherwise leaves the style as it is. Needs the application object.
+    static void installOverFusion();
+
+    // Whether the outline is drawn from the picture read here; false where it
+    // could not be read, and Fusion draws it as it always does.
+    [[nodiscard]] bool drawsOutline() const { return !outline_.isNull(); }
+
+    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                       const QWidget* widget) const override;
+
+private:
+    QPixmap outline_;  // null where the picture cannot be read: Fusion draws then
+};
+
+}  // namespace kanmeri::platform
