@@ -1,7 +1,7 @@
 #include "platform/application.h"
 
 #include <QApplication>
-#include <QTimer>
+#include <QMetaObject>
 #include <QWidget>
 #include <cstdlib>
 
@@ -19,8 +19,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Paint && watched->isWidgetType() &&
             static_cast<QWidget*>(watched)->isWindow()) {
-            // Leave the paint to finish and the frame to be flushed first.
-            QTimer::singleShot(0, [] { std::_Exit(0); });
+            // The frame is painted and flushed before the next event is taken;
+            // a posted event comes before anything the paint queued after itself.
+            QMetaObject::invokeMethod(
+                QCoreApplication::instance(), [] { std::_Exit(0); }, Qt::QueuedConnection);
             QCoreApplication::instance()->removeEventFilter(this);
         }
         return false;

@@ -7,8 +7,9 @@
 //
 // For start-up measurements: when KANMERI_EXIT_AFTER_FIRST_PAINT is set to a
 // non-empty value, the process ends with status 0 (std::_Exit, no teardown)
-// on the first event-loop turn after a window has painted for the first
-// time, so that the time from exec to exit is the time to the first frame.
+// as soon as a window's first frame has been painted and sent to the display
+// server, ahead of any work queued for after it (the window icon), so that
+// the time from exec to exit is the time to the first frame.
 #include <memory>
 
 class QApplication;

@@ -7,8 +7,9 @@
 //
 // Both honour KANMERI_EXIT_AFTER_FIRST_PAINT like kanmeri: when it is set to
 // a non-empty value, the process ends with status 0 (std::_Exit, no teardown)
-// on the first event-loop turn after its window has painted for the first
-// time, so that the time from exec to exit is the time to the first frame.
+// as soon as its window's first frame has been painted and sent to the
+// display server, so that the time from exec to exit is the time to the
+// first frame.
 #include <QApplication>
 #include <QDateTime>
 #include <QEvent>
@@ -33,8 +34,10 @@ class FirstPaintExit : public QObject {
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Paint) {
-            // Leave the paint to finish and the frame to be flushed first.
-            QTimer::singleShot(0, [] { std::_Exit(0); });
+            // The frame is painted and flushed before the next event is taken;
+            // a posted event comes before anything the paint queued after itself.
+            QMetaObject::invokeMethod(
+                QCoreApplication::instance(), [] { std::_Exit(0); }, Qt::QueuedConnection);
             watched->removeEventFilter(this);
         }
         return false;
