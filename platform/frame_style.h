@@ -8,6 +8,8 @@
 // any window with a frame. The pixels are Fusion's, to the pixel.
 #include <QPixmap>
 #include <QProxyStyle>
+#include <QSize>
+#include <vector>
 
 namespace kanmeri::platform {
 
@@ -30,7 +32,28 @@ public:
                        const QWidget* widget) const override;
 
 private:
-    QPixmap outline_;  // null where the picture cannot be read: Fusion draws then
+    void drawGroupOutline(const QStyleOption* option, QPainter* painter,
+                          const QWidget* widget) const;
+    void drawTextPanel(const QStyleOption* option, QPainter* painter, const QWidget* widget) const;
+
+    // What a text box's panel looks like depends on, and its pixels.
+    struct PanelLook {
+        QSize size;
+        qreal ratio = 1;
+        unsigned state = 0;
+        int lineWidth = 0;
+        Qt::LayoutDirection direction = Qt::LeftToRight;
+        qint64 palette = 0;
+        friend bool operator==(const PanelLook&, const PanelLook&) = default;
+    };
+    struct Panel {
+        PanelLook look;
+        QPixmap pixels;
+    };
+
+    QPixmap outline_;
+    // The panels drawn so far, oldest first; a handful at most.
+    mutable std::vector<Panel> panels_;  // null where the picture cannot be read: Fusion draws then
 };
 
 }  // namespace kanmeri::platform
