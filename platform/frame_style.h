@@ -1,11 +1,15 @@
 #pragma once
-// The application's style with one change, made only where that style is
-// Fusion (the toolkit's own, which it uses where the desktop names none): the
-// outline of a frame (a group box) is drawn from Fusion's own outline picture,
-// read once as PNG. Fusion reads that picture by file name on every paint,
-// and a read by file name first loads every image-format plugin installed to
-// ask whether it knows the file: three libraries, before the first frame of
-// any window with a frame. The pixels are Fusion's, to the pixel.
+// The application's style with two changes, made only where that style is
+// Fusion (the toolkit's own, which it uses where the desktop names none):
+// - The outline of a frame (a group box) is drawn from Fusion's own outline
+//   picture, read once as PNG. Fusion reads it by file name on every paint,
+//   and a read by file name first loads every image-format plugin installed
+//   to ask whether it knows the file: three libraries, before the first frame
+//   of any window with a frame. The pixels are Fusion's, to the pixel.
+// - A text box's panel is drawn once per look (size, scale, state, palette)
+//   and kept, so that repainting the blinking caret copies a strip of it
+//   instead of stroking the rounded outline again. The pixels are Fusion's,
+//   give or take one level of rounding where its soft corners are blended.
 #include <QPixmap>
 #include <QProxyStyle>
 #include <QSize>
