@@ -4,13 +4,17 @@
 #include <QPainter>
 #include <QTextLayout>
 #include <QTextOption>
+#include <cmath>
 
 namespace kanmeri::platform {
 
 namespace {
 
+// Wide enough for any caption on one line.
+constexpr qreal kOneLine = 1 << 20;
+
 // Lays the text out in lines of at most `width` pixels; returns the height.
-qreal layOut(QTextLayout& layout, int width, bool centred) {
+qreal layOutLines(QTextLayout& layout, qreal width, bool centred) {
     QTextOption option;
     option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     option.setAlignment(centred ? Qt::AlignHCenter : Qt::AlignLeft);
@@ -31,7 +35,7 @@ qreal layOut(QTextLayout& layout, int width, bool centred) {
 void draw(QPainter& painter, const QRect& box, const QString& text, const QFont& font, bool centred,
           bool middle) {
     QTextLayout layout(text, font, painter.device());
-    const qreal height = layOut(layout, box.width(), centred);
+    const qreal height = layOutLines(layout, box.width(), centred);
     const qreal top = middle ? box.top() + (box.height() - height) / 2.0 : box.top();
     painter.save();
     painter.setClipRect(box, Qt::IntersectClip);
@@ -51,9 +55,54 @@ void drawCaptionCentred(QPainter& painter, const QRect& box, const QString& text
     draw(painter, box, text, font, true, true);
 }
 
-QSize oneLineSize(const QString& text, const QFont& font) {
-    const QFontMetrics metrics(font);
-    return {metrics.horizontalAdvance(text), metrics.height()};
+void CaptionLayout::setText(const QString& text, const QFont& font) {
+    if (layout_ != nullptr && text == text_ && font == font_) {
+        return;
+    }
+    text_ = text;
+    font_ = font;
+    layout_ = std::make_unique<QTextLayout>(text_, font_, device_);
+    width_ = -1;
+}
+
+QSize CaptionLayout::oneLineSize() {
+    if (layout_ == nullptr) {
+        setText(text_, font_);
+    }
+    if (width_ != kOneLine) {
+        layOut(kOneLine, false);
+    }
+    // The width the line needs so as not to wrap: its blanks and the overhang
+    // of a slanted last glyph included, rounded up to whole pixels.
+    const qreal needed = layout_->lineCount() > 0 ? layout_->lineAt(0).naturalTextWidth() : 0.0;
+    return {static_cast<int>(std::ceil(needed)), QFontMetrics(font_, device_).height()};
+}
+
+void CaptionLayout::draw(QPainter& painter, const QRect& box, bool centred) {
+    if (layout_ == nullptr) {
+        setText(text_, font_);
+    }
+    // A left-aligned line laid out wider than the box is placed exactly as it
+    // would be in the box, as long as it fits.
+    const bool reuse = (width_ == box.width() && centred_ == centred) ||
+                       (width_ == kOneLine && !centred && fitsOneLine(box.width()));
+    if (!reuse) {
+        layOut(box.width(), centred);
+    }
+    painter.save();
+    painter.setClipRect(box, Qt::IntersectClip);
+    layout_->draw(&painter, QPointF(box.left(), box.top()));
+    painter.restore();
+}
+
+void CaptionLayout::layOut(qreal width, bool centred) {
+    layOutLines(*layout_, width, centred);
+    width_ = width;
+    centred_ = centred;
+}
+
+bool CaptionLayout::fitsOneLine(int width) const {
+    return layout_->lineCount() == 1 && layout_->lineAt(0).naturalTextWidth() <= width;
 }
 
 }  // namespace kanmeri::platform

@@ -6,7 +6,10 @@
 #include <QRect>
 #include <QSize>
 #include <QString>
+#include <QTextLayout>
+#include <memory>
 
+class QPaintDevice;
 class QPainter;
 
 namespace kanmeri::platform {
@@ -20,7 +23,35 @@ void drawCaption(QPainter& painter, const QRect& box, const QString& text, const
 void drawCaptionCentred(QPainter& painter, const QRect& box, const QString& text,
                         const QFont& font);
 
-// Width and height of `text` on one line, blanks at either end included.
-[[nodiscard]] QSize oneLineSize(const QString& text, const QFont& font);
+// One caption, laid out once and drawn as often as needed: the text is
+// shaped again only when the text or the font changes, and laid out again
+// only when it must wrap differently. Draws exactly as drawCaption does.
+class CaptionLayout {
+public:
+    // `device` gives the resolution the caption is laid out for; it must
+    // outlive this object.
+    explicit CaptionLayout(QPaintDevice* device) : device_(device) {}
+
+    void setText(const QString& text, const QFont& font);
+
+    // Width and height of the text on one line: the least whole-pixel width
+    // in which it does not wrap (blanks at either end and the overhang of a
+    // slanted last glyph included) and the font's line height.
+    [[nodiscard]] QSize oneLineSize();
+
+    // As drawCaption for the current text and font.
+    void draw(QPainter& painter, const QRect& box, bool centred);
+
+private:
+    void layOut(qreal width, bool centred);
+    [[nodiscard]] bool fitsOneLine(int width) const;
+
+    QPaintDevice* device_;
+    QString text_;
+    QFont font_;
+    std::unique_ptr<QTextLayout> layout_;
+    qreal width_ = -1;  // the width laid out for; -1 for none yet
+    bool centred_ = false;
+};
 
 }  // namespace kanmeri::platform

@@ -42,6 +42,7 @@ void LabelWidget::sync(model::Property property) {
 
 void LabelWidget::followCaption() {
     caption_ = toQString(label_.caption());
+    layout_.setText(caption_, font());
     setAccessibleName(caption_);
     if (label_.autoSize()) {
         fitCaption();
@@ -53,7 +54,7 @@ void LabelWidget::followCaption() {
 
 void LabelWidget::fitCaption() {
     const int border = label_.border() ? 2 * kBorder : 0;
-    const QSize text = oneLineSize(caption_, font());
+    const QSize text = layout_.oneLineSize();
     model::TwipsRect rect = label_.rect();
     rect.width = toTwips(text.width() + border);
     rect.height = toTwips(text.height() + border);
@@ -68,7 +69,7 @@ void LabelWidget::paintEvent(QPaintEvent* /*event*/) {
         box.adjust(kBorder, kBorder, -kBorder, -kBorder);
     }
     painter.setPen(palette().color(QPalette::WindowText));
-    drawCaption(painter, box, caption_, font(), label_.alignment() == model::Alignment::Centre);
+    layout_.draw(painter, box, label_.alignment() == model::Alignment::Centre);
 }
 
 void LabelWidget::mousePressEvent(QMouseEvent* event) {

@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include "model/controls.h"
+#include "platform/caption_text.h"
 #include "platform/deliver.h"
 
 namespace kanmeri::platform {
@@ -32,6 +33,7 @@ private:
     model::Label& label_;
     Deliver deliver_;
     QString caption_;
+    CaptionLayout layout_{this};
     bool pressed_ = false;
 };
 

@@ -17,6 +17,7 @@
 #include "platform/caption_text.h"
 #include "platform/label_widget.h"
 #include "platform/look.h"
+#include "platform/tests/caption_width.h"
 
 namespace kanmeri::platform::testing {
 
@@ -71,7 +72,7 @@ inline void expectFitsOneLine(const QWidget* widget, const model::Label& label) 
     const QFontMetrics metrics(widget->font());
     const int border = 2 * LabelWidget::kBorder;
     EXPECT_EQ(widget->geometry(), toPixels(label.rect()));
-    EXPECT_EQ(widget->width(), metrics.horizontalAdvance(caption) + border);
+    EXPECT_EQ(widget->width(), oneLineWidth(caption, widget->font()) + border);
     EXPECT_EQ(widget->height(), metrics.height() + border);
     // Antialiasing may spill a row below the line; a second line reaches far lower.
     EXPECT_LT(inkBottom(widget, caption), metrics.height() + metrics.ascent() / 2)

@@ -141,5 +141,31 @@ TEST(RunningClockTest, tick_repaintsOnlyTheLabelsWhoseTextChanged) {
     }
 }
 
+// Auto-size labels with captions that end in a glyph, not a blank: the
+// width must hold the whole caption, the slant of its last italic glyph
+// included, or the last character goes onto a second line that the label
+// clips away.
+TEST(AutoSizeTest, captionEndingInAGlyph_staysOnOneLine) {
+    const struct {
+        const char* name;
+        model::Text caption;
+    } captions[] = {
+        {"date placeholder", u"xxxxxxxxxxxxxxxxxxxxxxxxx"},
+        {"digits", u"12:01:02"},
+        {"kanji", u"運勢占い"},
+        {"one glyph", u"x"},
+    };
+    RealApp app(kDate, kTime);
+    windows::MainForm& f = app.main();
+    for (model::Label* label : {&f.dspdate, &f.dsptime, &f.secdisp}) {
+        SCOPED_TRACE(kanmeri::testing::utf8(label->name()));
+        for (const auto& row : captions) {
+            SCOPED_TRACE(row.name);
+            label->setCaption(row.caption);
+            expectFitsOneLine(app.widget(*label), *label);
+        }
+    }
+}
+
 }  // namespace
 }  // namespace kanmeri::platform::testing

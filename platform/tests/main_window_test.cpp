@@ -2,11 +2,11 @@
 // roads end to end, and the ways the program ends.
 #include <gtest/gtest.h>
 
-#include <QFontMetrics>
 #include <QLineEdit>
 
 #include "model/tests/support/printers.h"
 #include "platform/look.h"
+#include "platform/tests/caption_width.h"
 #include "platform/tests/fixture.h"
 #include "platform/tests/real_app.h"
 
@@ -66,8 +66,7 @@ TEST(MainWindowTest, layout_matchesDesignInPixels) {
         if (row.px.width() > 0) {
             EXPECT_EQ(w->size(), row.px.size());
         } else {
-            const QFontMetrics metrics(w->font());
-            EXPECT_EQ(w->width(), metrics.horizontalAdvance(w->accessibleName()) + 4);
+            EXPECT_EQ(w->width(), oneLineWidth(w->accessibleName(), w->font()) + 4);
         }
         if (row.pixelSize > 0) {
             EXPECT_EQ(w->font().pixelSize(), row.pixelSize);

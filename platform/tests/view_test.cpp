@@ -13,6 +13,7 @@
 
 #include "model/tests/support/printers.h"
 #include "platform/look.h"
+#include "platform/tests/caption_width.h"
 #include "platform/tests/fixture.h"
 #include "platform/tests/scratch_window.h"
 
@@ -171,7 +172,7 @@ TEST(ViewTest, autoSizeLabel_takesOneLineCaptionSizeIntoModel) {
         SCOPED_TRACE(row.name);
         label.setCaption(row.caption);
         const QFontMetrics metrics(w->font());
-        const QSize expected(metrics.horizontalAdvance(toQString(row.caption)) + 4,
+        const QSize expected(oneLineWidth(toQString(row.caption), w->font()) + 4,
                              metrics.height() + 4);
         EXPECT_EQ(w->size(), expected);
         EXPECT_EQ(w->pos(), QPoint(10, 10));
