@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QTextLayout>
 #include <QTextOption>
+#include <algorithm>
 #include <cmath>
 
 namespace kanmeri::platform {
@@ -55,14 +56,33 @@ void drawCaptionCentred(QPainter& painter, const QRect& box, const QString& text
     draw(painter, box, text, font, true, true);
 }
 
-void CaptionLayout::setText(const QString& text, const QFont& font) {
+std::optional<int> CaptionLayout::setText(const QString& text, const QFont& font) {
     if (layout_ != nullptr && text == text_ && font == font_) {
-        return;
+        return std::nullopt;
     }
+    const std::optional<int> from = font == font_ ? unchangedUpTo(text) : std::nullopt;
     text_ = text;
     font_ = font;
     layout_ = std::make_unique<QTextLayout>(text_, font_, device_);
     width_ = -1;
+    return from;
+}
+
+std::optional<int> CaptionLayout::unchangedUpTo(const QString& text) const {
+    if (layout_ == nullptr || width_ < 0 || centred_ || layout_->lineCount() != 1) {
+        return std::nullopt;
+    }
+    const auto common = std::mismatch(text_.begin(), text_.end(), text.begin(), text.end());
+    // Shaping may join a character with the one or two before it (a
+    // ligature), and a changed glyph may reach to the left of where it
+    // starts (a slanted or overhanging glyph): start two characters early,
+    // less half an em.
+    const auto first = static_cast<int>(std::max<qsizetype>(0, common.first - text_.begin() - 2));
+    if (first == 0) {
+        return std::nullopt;
+    }
+    const qreal x = layout_->lineAt(0).cursorToX(first) - font_.pixelSize() / 2.0;
+    return x > 0 ? std::optional<int>(static_cast<int>(std::floor(x))) : std::nullopt;
 }
 
 QSize CaptionLayout::oneLineSize() {

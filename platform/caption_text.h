@@ -8,6 +8,7 @@
 #include <QString>
 #include <QTextLayout>
 #include <memory>
+#include <optional>
 
 class QPaintDevice;
 class QPainter;
@@ -32,7 +33,12 @@ public:
     // outlive this object.
     explicit CaptionLayout(QPaintDevice* device) : device_(device) {}
 
-    void setText(const QString& text, const QFont& font);
+    // Replaces the text and font. When the old and the new text are both
+    // drawn on one left-aligned line in the same box and begin alike, returns
+    // the distance from the box's left edge to where their drawings may
+    // first differ: left of it, the new drawing is the old one, pixel for
+    // pixel. Otherwise (or when nothing changed) nothing.
+    std::optional<int> setText(const QString& text, const QFont& font);
 
     // Width and height of the text on one line: the least whole-pixel width
     // in which it does not wrap (blanks at either end and the overhang of a
@@ -44,6 +50,7 @@ public:
 
 private:
     void layOut(qreal width, bool centred);
+    [[nodiscard]] std::optional<int> unchangedUpTo(const QString& text) const;
     [[nodiscard]] bool fitsOneLine(int width) const;
 
     QPaintDevice* device_;

@@ -42,14 +42,22 @@ void LabelWidget::sync(model::Property property) {
 
 void LabelWidget::followCaption() {
     caption_ = toQString(label_.caption());
-    layout_.setText(caption_, font());
+    const std::optional<int> unchanged = layout_.setText(caption_, font());
     setAccessibleName(caption_);
+    const QRect before = geometry();
     if (label_.autoSize()) {
         fitCaption();
         // The model's notice may come before the view knows this widget.
         setGeometry(toPixels(label_.rect()));
     }
-    update();
+    // A running clock changes its last digits: redraw only from there, which
+    // an auto-size label (never wrapped) that kept its size allows.
+    if (unchanged && label_.autoSize() && geometry() == before) {
+        const int left = (label_.border() ? kBorder : 0) + *unchanged;
+        update(QRect(left, 0, width() - left, height()));
+    } else {
+        update();
+    }
 }
 
 void LabelWidget::fitCaption() {
