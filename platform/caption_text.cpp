@@ -64,6 +64,9 @@ std::optional<int> CaptionLayout::setText(const QString& text, const QFont& font
     text_ = text;
     font_ = font;
     layout_ = std::make_unique<QTextLayout>(text_, font_, device_);
+    // Otherwise the shaped glyphs are dropped after each layout, and every
+    // draw shapes the text again.
+    layout_->setCacheEnabled(true);
     width_ = -1;
     return from;
 }
