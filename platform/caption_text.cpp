@@ -89,9 +89,7 @@ std::optional<int> CaptionLayout::unchangedUpTo(const QString& text) const {
 }
 
 QSize CaptionLayout::oneLineSize() {
-    if (layout_ == nullptr) {
-        setText(text_, font_);
-    }
+    ensureLayout();
     if (width_ != kOneLine) {
         layOut(kOneLine, false);
     }
@@ -102,9 +100,7 @@ QSize CaptionLayout::oneLineSize() {
 }
 
 void CaptionLayout::draw(QPainter& painter, const QRect& box, bool centred) {
-    if (layout_ == nullptr) {
-        setText(text_, font_);
-    }
+    ensureLayout();
     // A left-aligned line laid out wider than the box is placed exactly as it
     // would be in the box, as long as it fits.
     const bool reuse = (width_ == box.width() && centred_ == centred) ||
@@ -116,6 +112,12 @@ void CaptionLayout::draw(QPainter& painter, const QRect& box, bool centred) {
     painter.setClipRect(box, Qt::IntersectClip);
     layout_->draw(&painter, QPointF(box.left(), box.top()));
     painter.restore();
+}
+
+void CaptionLayout::ensureLayout() {
+    if (layout_ == nullptr) {
+        setText(text_, font_);
+    }
 }
 
 void CaptionLayout::layOut(qreal width, bool centred) {

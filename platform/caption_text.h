@@ -49,6 +49,7 @@ public:
     void draw(QPainter& painter, const QRect& box, bool centred);
 
 private:
+    void ensureLayout();  // for a caption never set: the empty text
     void layOut(qreal width, bool centred);
     [[nodiscard]] std::optional<int> unchangedUpTo(const QString& text) const;
     [[nodiscard]] bool fitsOneLine(int width) const;

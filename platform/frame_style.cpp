@@ -82,14 +82,14 @@ void FrameStyle::drawTextPanel(const QStyleOption* option, QPainter* painter,
     pixels.setDevicePixelRatio(look.ratio);
     pixels.fill(Qt::transparent);
     QPainter onPanel(&pixels);
+    const auto drawAtOrigin = [&](auto moved) {
+        moved.rect.moveTo(0, 0);
+        QProxyStyle::drawPrimitive(PE_PanelLineEdit, &moved, &onPanel, widget);
+    };
     if (frame != nullptr) {
-        QStyleOptionFrame moved(*frame);
-        moved.rect.moveTo(0, 0);
-        QProxyStyle::drawPrimitive(PE_PanelLineEdit, &moved, &onPanel, widget);
+        drawAtOrigin(*frame);
     } else {
-        QStyleOption moved(*option);
-        moved.rect.moveTo(0, 0);
-        QProxyStyle::drawPrimitive(PE_PanelLineEdit, &moved, &onPanel, widget);
+        drawAtOrigin(*option);
     }
     onPanel.end();
     if (panels_.size() == kPanelsKept) {
