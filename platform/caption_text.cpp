@@ -33,15 +33,20 @@ qreal layOutLines(QTextLayout& layout, qreal width, bool centred) {
     return y;
 }
 
-void draw(QPainter& painter, const QRect& box, const QString& text, const QFont& font, bool centred,
-          bool middle) {
-    QTextLayout layout(text, font, painter.device());
-    const qreal height = layOutLines(layout, box.width(), centred);
-    const qreal top = middle ? box.top() + (box.height() - height) / 2.0 : box.top();
+// Draws the laid-out lines from `top`, clipped to `box`.
+void drawClipped(QPainter& painter, const QTextLayout& layout, const QRect& box, qreal top) {
     painter.save();
     painter.setClipRect(box, Qt::IntersectClip);
     layout.draw(&painter, QPointF(box.left(), top));
     painter.restore();
+}
+
+void draw(QPainter& painter, const QRect& box, const QString& text, const QFont& font, bool centred,
+          bool middle) {
+    QTextLayout layout(text, font, painter.device());
+    const qreal height = layOutLines(layout, box.width(), centred);
+    drawClipped(painter, layout, box,
+                middle ? box.top() + (box.height() - height) / 2.0 : box.top());
 }
 
 }  // namespace
@@ -108,10 +113,7 @@ void CaptionLayout::draw(QPainter& painter, const QRect& box, bool centred) {
     if (!reuse) {
         layOut(box.width(), centred);
     }
-    painter.save();
-    painter.setClipRect(box, Qt::IntersectClip);
-    layout_->draw(&painter, QPointF(box.left(), box.top()));
-    painter.restore();
+    drawClipped(painter, *layout_, box, box.top());
 }
 
 void CaptionLayout::ensureLayout() {
