@@ -90,7 +90,13 @@ void LabelWidget::mouseReleaseEvent(QMouseEvent* event) {
                        rect().contains(event->position().toPoint());
     pressed_ = false;
     event->accept();
-    if (click && label_.click.bound()) {
+    if (click) {
+        press();
+    }
+}
+
+void LabelWidget::press() {
+    if (label_.click.bound()) {
         deliver_([this] { label_.click.raise(); });
     }
 }

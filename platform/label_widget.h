@@ -21,6 +21,10 @@ public:
     // Follows a change of the model label.
     void sync(model::Property property);
 
+    // Raises the label's Click, as a mouse click on it does; nothing when
+    // the label has no Click handler. For assistive technology.
+    void press();
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
