@@ -1,6 +1,7 @@
 #include "features/conversions.h"
 
 #include <charconv>
+#include <chrono>
 #include <cmath>
 #include <limits>
 #include <string>
@@ -73,24 +74,10 @@ private:
     std::size_t pos_ = 0;
 };
 
-bool isLeap(int year) {
-    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-}
-
-int daysInMonth(int year, int month) {
-    static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    return month == 2 && isLeap(year) ? 29 : kDays[month - 1];
-}
-
-// Days since 1970-01-01 of a proleptic Gregorian date (civil-from-days
-// inverse, eras of 400 years).
-long daysFromCivil(int year, int month, int day) {
-    const int y = month <= 2 ? year - 1 : year;
-    const int era = (y >= 0 ? y : y - 399) / 400;
-    const int yoe = y - era * 400;
-    const int doy = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
-    const int doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-    return static_cast<long>(era) * 146097 + doe - 719468;
+// The proleptic Gregorian calendar of the standard library.
+std::chrono::year_month_day civil(int year, int month, int day) {
+    return {std::chrono::year(year), std::chrono::month(static_cast<unsigned>(month)),
+            std::chrono::day(static_cast<unsigned>(day))};
 }
 
 std::int16_t checked16(int value) {
@@ -116,18 +103,15 @@ model::Date dateFromText(model::TextView text) {
     }
     const int day = in.number(1, 2);
     in.skipSpaces();
-    if (!in.atEnd() || year < 100 || month < 1 || month > 12 || day < 1 ||
-        day > daysInMonth(year, month)) {
+    if (!in.atEnd() || year < 100 || !civil(year, month, day).ok()) {
         typeMismatch();
     }
     return {year, month, day};
 }
 
 int weekdayOf(model::Date date) {
-    // 1970-01-01 was a Thursday (5 with Sunday = 1).
-    const long days = daysFromCivil(date.year, date.month, date.day);
-    const long shifted = (days + 4) % 7;
-    return static_cast<int>(shifted < 0 ? shifted + 7 : shifted) + 1;
+    const std::chrono::weekday day{std::chrono::sys_days(civil(date.year, date.month, date.day))};
+    return static_cast<int>(day.c_encoding()) + 1;  // c_encoding: Sunday is 0
 }
 
 double numberFromText(model::TextView text) {
