@@ -33,7 +33,11 @@ bool isDigit(char16_t c) {
 }
 
 // Optional ASCII spaces, an optional sign, digits with at most one point and
-// at least one digit, optional ASCII spaces; its value.
+// at least one digit, optional ASCII spaces; its value, or nothing where it is
+// not a number or beyond a double's range. A number beyond the range is no
+// number: converting it fails just as converting letters does, so the draw
+// ends in the failure message, not in the range check. One below the range
+// reads as zero (or the nearest subnormal), as the draw reads it.
 std::optional<double> readNumber(TextView text) {
     text = fuzz::trimSpaces(text);
     if (text.empty()) {
@@ -59,7 +63,11 @@ std::optional<double> readNumber(TextView text) {
     if (!anyDigit) {
         return std::nullopt;
     }
-    return std::strtod(ascii.c_str(), nullptr);
+    const double value = std::strtod(ascii.c_str(), nullptr);
+    if (std::isinf(value)) {
+        return std::nullopt;
+    }
+    return value;
 }
 
 // The message index that an accepted number and a second choose, 1..59.

@@ -105,11 +105,37 @@ TEST_F(FortuneDrawTest, acceptedNumbers_drawLikeTheirRoundedDigit) {
     EXPECT_TRUE(services.calls.empty());
 }
 
+TEST_F(FortuneDrawTest, numbersBelowTheSmallestDouble_drawAsZero) {
+    const std::vector<std::pair<const char*, Text>> rows = {
+        {"positive", u"0." + Text(400, u'0') + u"1"},
+        {"negative", u"-0." + Text(400, u'0') + u"1"},
+    };
+    for (const auto& [name, entry] : rows) {
+        SCOPED_TRACE(name);
+        go(entry, 30);
+        EXPECT_EQ(state.byou, expectedEntry(0, 30));
+        EXPECT_EQ(insuu.text(), u"");
+    }
+    EXPECT_TRUE(services.calls.empty());
+}
+
 struct RefusedRow {
     const char* name;
     Text entry;
     const std::vector<ServiceCall>& calls;
+    int second = 42;
 };
+
+// 459 digits, "2088" ... "82222": far beyond the largest double (about 1.8e308).
+Text digitsBeyondDouble() {
+    Text digits = u"2088";
+    while (digits.size() < 459 - 5) {
+        digits += u"1234567890";
+    }
+    digits.resize(459 - 5);
+    digits += u"82222";
+    return digits;
+}
 
 TEST_F(FortuneDrawTest, refusedEntries_reportAndLeaveTheStateAsItWas) {
     const std::vector<RefusedRow> rows = {
@@ -129,11 +155,16 @@ TEST_F(FortuneDrawTest, refusedEntries_reportAndLeaveTheStateAsItWas) {
         {"twoNumbers", u"1 2", kNotANumberCalls},
         {"nulAfterDigit", Text(u"5\0", 2), kNotANumberCalls},
         {"megabyteOfDigits", Text(1 << 20, u'9'), kNotANumberCalls},
+        // Found by the fuzzer: beyond a double's range the conversion fails,
+        // whatever the sign, before the range check could say "out of range".
+        {"negative459Digits", u"-" + digitsBeyondDouble(), kNotANumberCalls, 45},
+        {"positive459Digits", digitsBeyondDouble(), kNotANumberCalls, 45},
+        {"negativeSubnormal", u"-0." + Text(320, u'0') + u"1", kOutOfRangeCalls},
     };
     for (const RefusedRow& row : rows) {
         SCOPED_TRACE(row.name);
         services.clear();
-        go(row.entry, 42);
+        go(row.entry, row.second);
         EXPECT_EQ(services.calls, row.calls);
         EXPECT_EQ(insuu.caret(), 0U);
         expectUnchanged();
