@@ -44,8 +44,11 @@ plugin=$(find /usr/lib -path '*qt6/plugins/platforms/libqxcb.so' -print -quit)
 [[ -z $(missing_libraries "$plugin") ]] ||
     fail "$plugin lacks libraries: $(missing_libraries "$plugin")"
 # The sound library is opened on the first beep, so no linker dependency
-# names it.
-ldconfig -p | grep -q 'libcanberra\.so\.0 ' || fail "libcanberra.so.0 was not installed"
+# names it. The cache listing is read whole before it is searched: under
+# pipefail, `ldconfig -p | grep -q` fails at random when grep stops at the
+# first match and ldconfig is killed by SIGPIPE on its next write.
+libraries=$(ldconfig -p)
+grep -q 'libcanberra\.so\.0 ' <<<"$libraries" || fail "libcanberra.so.0 was not installed"
 [[ -n $(find /usr/share/fonts -iname 'ipagp*' -print -quit) ]] ||
     fail "the proportional IPA Gothic font was not installed"
 say "the program, its libraries, the xcb plugin, the sound library and the Japanese font are in place"
@@ -89,7 +92,9 @@ say "Xvfb on $DISPLAY; starting /usr/bin/kanmeri"
 program_pid=$!
 window=""
 for _ in $(seq 1 $((window_wait_s * 10))); do
-    window=$(xwininfo -root -tree 2>/dev/null | grep -F "\"$caption\"" | awk '{print $1; exit}') || true
+    # Every stage reads all its input, so none is cut off by a reader that
+    # has stopped (see the sound library above).
+    window=$(xwininfo -root -tree 2>/dev/null | grep -F "\"$caption\"" | awk 'NR == 1 {print $1}') || true
     [[ -n $window ]] && break
     kill -0 "$program_pid" 2>/dev/null || break
     sleep 0.1

@@ -13,7 +13,8 @@ printf '%s\n' "$output"
 if [ "$status" -ne 0 ]; then
     exit "$status"
 fi
-if printf '%s\n' "$output" | grep -Eiq '(^[EW]: )|error|warning'; then
+# grep -c reads all of its input, so printf never writes into a closed pipe.
+if [ "$(printf '%s\n' "$output" | grep -Eic '(^[EW]: )|error|warning')" -ne 0 ]; then
     exit 1
 fi
 exit 0
