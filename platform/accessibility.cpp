@@ -1,6 +1,8 @@
 #include "platform/accessibility.h"
 
 #include <QAccessibleWidget>
+#include <QMetaObject>
+#include <utility>
 
 #include "platform/label_widget.h"
 #include "platform/shape_widget.h"
@@ -9,15 +11,55 @@ namespace kanmeri::platform {
 
 namespace {
 
+class LabelAccessible : public QAccessibleWidget {
+public:
+    explicit LabelAccessible(LabelWidget* label)
+        : QAccessibleWidget(label, QAccessible::StaticText) {}
+
+    // The label widget does not tell whether its Click has a handler; press()
+    // checks that itself, so the action is offered on every label.
+    [[nodiscard]] QStringList actionNames() const override { return {pressAction()}; }
+
+    void doAction(const QString& actionName) override {
+        if (actionName != pressAction()) {
+            return;
+        }
+        // The AT-SPI bridge sends its reply to the screen reader only when
+        // this returns. The Click handler may open a modal message box, whose
+        // own event loop would hold that reply (and a screen reader waiting
+        // for it) until the box is closed; so the press runs from the event
+        // loop right after. The label as context drops it if the label goes.
+        auto* label = static_cast<LabelWidget*>(widget());
+        QMetaObject::invokeMethod(
+            label, [label] { label->press(); }, Qt::QueuedConnection);
+    }
+};
+
 class BarAccessible : public QAccessibleWidget, public QAccessibleValueInterface {
 public:
     explicit BarAccessible(ShapeWidget* bar) : QAccessibleWidget(bar, QAccessible::ProgressBar) {}
 
+    [[nodiscard]] bool isValid() const override {
+        listingActions_ = false;
+        return QAccessibleWidget::isValid();
+    }
+
     void* interface_cast(QAccessible::InterfaceType type) override {
-        if (type == QAccessible::ValueInterface) {
-            return static_cast<QAccessibleValueInterface*>(this);
+        const bool listingActions = std::exchange(listingActions_, false);
+        switch (type) {
+            case QAccessible::ActionInterface:
+                // Qt's AT-SPI bridge gives Increase and Decrease to whatever
+                // has a value: to list an accessible's actions it asks for its
+                // action interface and then, at once, for its value interface.
+                // The bar cannot be changed, so it answers that second question
+                // with no; asked on its own, for the value, it answers yes.
+                listingActions_ = true;
+                return nullptr;
+            case QAccessible::ValueInterface:
+                return listingActions ? nullptr : static_cast<QAccessibleValueInterface*>(this);
+            default:
+                return QAccessibleWidget::interface_cast(type);
         }
-        return QAccessibleWidget::interface_cast(type);
     }
 
     [[nodiscard]] QVariant currentValue() const override {
@@ -26,17 +68,23 @@ public:
         if (outline == nullptr || outline->modelWidth() <= 0) {
             return 0.0;
         }
-        return static_cast<double>(bar->modelWidth() / outline->modelWidth());
+        return static_cast<double>(bar->modelWidth()) / static_cast<double>(outline->modelWidth());
     }
-    void setCurrentValue(const QVariant& /*value*/) override {}  // read only
+    void setCurrentValue(const QVariant& /*value*/) override {}
     [[nodiscard]] QVariant maximumValue() const override { return 1.0; }
     [[nodiscard]] QVariant minimumValue() const override { return 0.0; }
     [[nodiscard]] QVariant minimumStepSize() const override { return 0.0; }
+
+private:
+    // Every message of the bridge starts by asking isValid(), which clears
+    // this; so an action interface asked for by an earlier message never
+    // hides the value from a later one.
+    mutable bool listingActions_ = false;
 };
 
 QAccessibleInterface* widgetFactory(const QString& /*className*/, QObject* object) {
     if (auto* label = qobject_cast<LabelWidget*>(object)) {
-        return new QAccessibleWidget(label, QAccessible::StaticText);
+        return new LabelAccessible(label);
     }
     if (auto* shape = qobject_cast<ShapeWidget*>(object)) {
         if (shape->outline() != nullptr) {

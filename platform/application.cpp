@@ -7,7 +7,6 @@
 
 #include "platform/accessibility.h"
 #include "platform/caret_rest.h"
-#include "platform/frame_style.h"
 #include "platform/look.h"
 
 namespace kanmeri::platform {
@@ -39,7 +38,6 @@ Application::Application(int& argc, char** argv) {
     // design fonts, but a text box lays out its first text in this one, and
     // the desktop's Latin face would be loaded for nothing.
     QApplication::setFont(toFont(model::Font{}));
-    FrameStyle::installOverFusion();
     installAccessibility();
     caretRest_ = std::make_unique<CaretRest>();
     if (!qEnvironmentVariableIsEmpty("KANMERI_EXIT_AFTER_FIRST_PAINT")) {

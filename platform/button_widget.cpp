@@ -4,7 +4,6 @@
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
-#include "platform/caption_text.h"
 #include "platform/look.h"
 
 namespace kanmeri::platform {
@@ -29,6 +28,7 @@ void ButtonWidget::sync(model::Property property) {
         // below so that long captions wrap.
         setText(toQString(button_.caption()));
         setAccessibleName(text());
+        caption_.setText(text(), font());
         update();
     }
 }
@@ -42,7 +42,10 @@ void ButtonWidget::paintEvent(QPaintEvent* /*event*/) {
     const QRect face =
         style()->subElementRect(QStyle::SE_PushButtonContents, &option, this).adjusted(1, 0, -1, 0);
     painter.setPen(palette().color(QPalette::ButtonText));
-    drawCaptionCentred(painter, face, text(), font());
+    painter.setClipRect(face);
+    const int lines = caption_.layOut(face.width(), true);
+    const int top = face.top() + (face.height() - lines * caption_.lineHeight()) / 2;
+    caption_.draw(painter, QPointF(face.left(), top));
 }
 
 void ButtonWidget::keyPressEvent(QKeyEvent* event) {

@@ -1,10 +1,13 @@
 #pragma once
-// A command button. Its caption wraps onto further lines when wider than the
-// face; it is never a default button, so Enter in a text box presses nothing,
-// while Enter on the focused button itself presses it, as Space does.
+// A command button: the style's face, with the caption drawn over it in the
+// layout's caption metrics (platform/caption_text.h), wrapped onto further
+// lines when wider than the face and centred both ways. It is never a default
+// button, so Enter in a text box presses nothing, while Enter on the focused
+// button itself presses it, as Space does.
 #include <QPushButton>
 
 #include "model/controls.h"
+#include "platform/caption_text.h"
 #include "platform/deliver.h"
 
 namespace kanmeri::platform {
@@ -24,6 +27,7 @@ protected:
 private:
     model::CommandButton& button_;
     Deliver deliver_;
+    CaptionLayout caption_;
 };
 
 }  // namespace kanmeri::platform

@@ -1,10 +1,7 @@
 #include "platform/caption_text.h"
 
-#include <QFontMetrics>
 #include <QPainter>
-#include <QTextLayout>
 #include <QTextOption>
-#include <algorithm>
 #include <cmath>
 
 namespace kanmeri::platform {
@@ -13,123 +10,112 @@ namespace {
 
 // Wide enough for any caption on one line.
 constexpr qreal kOneLine = 1 << 20;
+// Summed advances carry rounding; a caption that fits exactly must not wrap.
+constexpr qreal kSlack = 1.0 / 64;
 
-// Lays the text out in lines of at most `width` pixels; returns the height.
-qreal layOutLines(QTextLayout& layout, qreal width, bool centred) {
-    QTextOption option;
-    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    option.setAlignment(centred ? Qt::AlignHCenter : Qt::AlignLeft);
+// Lays `layout` out on one line from (x, y) for its top-left.
+void layOutOneLine(QTextLayout& layout, const QFont& font) {
+    layout.setFont(font);
+    layout.setCacheEnabled(true);
+    QTextOption option(Qt::AlignLeft);
+    option.setWrapMode(QTextOption::NoWrap);
     // Trailing blanks count, so a padded caption keeps its width.
     option.setFlags(QTextOption::IncludeTrailingSpaces);
     layout.setTextOption(option);
     layout.beginLayout();
-    qreal y = 0;
-    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-        line.setLineWidth(width);
-        line.setPosition(QPointF(0, y));
-        y += line.height();
+    QTextLine line = layout.createLine();
+    if (line.isValid()) {
+        line.setLineWidth(kOneLine);
     }
     layout.endLayout();
-    return y;
-}
-
-// Draws the laid-out lines from `top`, clipped to `box`.
-void drawClipped(QPainter& painter, const QTextLayout& layout, const QRect& box, qreal top) {
-    painter.save();
-    painter.setClipRect(box, Qt::IntersectClip);
-    layout.draw(&painter, QPointF(box.left(), top));
-    painter.restore();
-}
-
-void draw(QPainter& painter, const QRect& box, const QString& text, const QFont& font, bool centred,
-          bool middle) {
-    QTextLayout layout(text, font, painter.device());
-    const qreal height = layOutLines(layout, box.width(), centred);
-    drawClipped(painter, layout, box,
-                middle ? box.top() + (box.height() - height) / 2.0 : box.top());
 }
 
 }  // namespace
 
-void drawCaption(QPainter& painter, const QRect& box, const QString& text, const QFont& font,
-                 bool centred) {
-    draw(painter, box, text, font, centred, false);
-}
+CaptionLayout::CaptionLayout() = default;
+CaptionLayout::~CaptionLayout() = default;
 
-void drawCaptionCentred(QPainter& painter, const QRect& box, const QString& text,
-                        const QFont& font) {
-    draw(painter, box, text, font, true, true);
-}
-
-std::optional<int> CaptionLayout::setText(const QString& text, const QFont& font) {
-    if (layout_ != nullptr && text == text_ && font == font_) {
-        return std::nullopt;
+void CaptionLayout::setText(const QString& text, const QFont& font) {
+    if (width_ >= 0 && text == whole_.text() && font == font_) {
+        return;
     }
-    const std::optional<int> from = font == font_ ? unchangedUpTo(text) : std::nullopt;
-    text_ = text;
     font_ = font;
-    layout_ = std::make_unique<QTextLayout>(text_, font_, device_);
-    // Otherwise the shaped glyphs are dropped after each layout, and every
-    // draw shapes the text again.
-    layout_->setCacheEnabled(true);
+    whole_.setText(text);
+    layOutOneLine(whole_, font_);
+    const QTextLine line = whole_.lineAt(0);
+    ends_.resize(text.size() + 1);
+    for (qsizetype i = 0; i <= text.size(); ++i) {
+        ends_[i] = line.isValid() ? line.cursorToX(static_cast<int>(i)) : 0.0;
+    }
+    wrapped_.clear();
     width_ = -1;
-    return from;
 }
 
-std::optional<int> CaptionLayout::unchangedUpTo(const QString& text) const {
-    if (layout_ == nullptr || width_ < 0 || centred_ || layout_->lineCount() != 1) {
-        return std::nullopt;
+int CaptionLayout::layOut(qreal width, bool centred) {
+    if (width == width_ && centred == centred_) {
+        return wrapped_.empty() ? 1 : static_cast<int>(wrapped_.size());
     }
-    const auto common = std::mismatch(text_.begin(), text_.end(), text.begin(), text.end());
-    // Shaping may join a character with the one or two before it (a
-    // ligature), and a changed glyph may reach to the left of where it
-    // starts (a slanted or overhanging glyph): start two characters early,
-    // less half an em.
-    const auto first = static_cast<int>(std::max<qsizetype>(0, common.first - text_.begin() - 2));
-    if (first == 0) {
-        return std::nullopt;
-    }
-    const qreal x = layout_->lineAt(0).cursorToX(first) - font_.pixelSize() / 2.0;
-    return x > 0 ? std::optional<int>(static_cast<int>(std::floor(x))) : std::nullopt;
-}
-
-QSize CaptionLayout::oneLineSize() {
-    ensureLayout();
-    if (width_ != kOneLine) {
-        layOut(kOneLine, false);
-    }
-    // The width the line needs so as not to wrap: its blanks and the overhang
-    // of a slanted last glyph included, rounded up to whole pixels.
-    const qreal needed = layout_->lineCount() > 0 ? layout_->lineAt(0).naturalTextWidth() : 0.0;
-    return {static_cast<int>(std::ceil(needed)), QFontMetrics(font_, device_).height()};
-}
-
-void CaptionLayout::draw(QPainter& painter, const QRect& box, bool centred) {
-    ensureLayout();
-    // A left-aligned line laid out wider than the box is placed exactly as it
-    // would be in the box, as long as it fits.
-    const bool reuse = (width_ == box.width() && centred_ == centred) ||
-                       (width_ == kOneLine && !centred && fitsOneLine(box.width()));
-    if (!reuse) {
-        layOut(box.width(), centred);
-    }
-    drawClipped(painter, *layout_, box, box.top());
-}
-
-void CaptionLayout::ensureLayout() {
-    if (layout_ == nullptr) {
-        setText(text_, font_);
-    }
-}
-
-void CaptionLayout::layOut(qreal width, bool centred) {
-    layOutLines(*layout_, width, centred);
     width_ = width;
     centred_ = centred;
+    wrapped_.clear();
+    const auto offset = [&](int start, int end) {
+        return centred ? (width - (ends_[end] - ends_[start])) / 2 : 0.0;
+    };
+    const int length = static_cast<int>(whole_.text().size());
+    if (advanceWidth() <= width + kSlack) {
+        placeWhole(offset(0, length));
+        return 1;
+    }
+    for (int start = 0, row = 0; start < length; ++row) {
+        const int end = lineEnd(start, width);
+        auto line = std::make_unique<QTextLayout>(whole_.text().mid(start, end - start));
+        layOutOneLine(*line, font_);
+        line->lineAt(0).setPosition(QPointF(
+            offset(start, end), row * lineHeight() + baseline() - line->lineAt(0).ascent()));
+        wrapped_.push_back(std::move(line));
+        start = end;
+    }
+    return static_cast<int>(wrapped_.size());
 }
 
-bool CaptionLayout::fitsOneLine(int width) const {
-    return layout_->lineCount() == 1 && layout_->lineAt(0).naturalTextWidth() <= width;
+int CaptionLayout::lineEnd(int start, qreal width) const {
+    const int length = static_cast<int>(whole_.text().size());
+    int end = whole_.nextCursorPosition(start);
+    for (int next = end; end < length; end = next) {
+        next = whole_.nextCursorPosition(end);
+        if (ends_[next] - ends_[start] > width + kSlack) {
+            break;
+        }
+    }
+    return end;
+}
+
+qreal CaptionLayout::baseline() const {
+    return std::ceil(lineHeight() * 7 / 8.0);
+}
+
+void CaptionLayout::placeWhole(qreal x) {
+    QTextLine line = whole_.lineAt(0);
+    if (line.isValid()) {
+        line.setPosition(QPointF(x, baseline() - line.ascent()));
+    }
+}
+
+void CaptionLayout::draw(QPainter& painter, QPointF topLeft) const {
+    for (const QTextLayout* line : lines()) {
+        line->draw(&painter, topLeft);
+    }
+}
+
+std::vector<const QTextLayout*> CaptionLayout::lines() const {
+    if (wrapped_.empty()) {
+        return {&whole_};
+    }
+    std::vector<const QTextLayout*> out;
+    for (const auto& line : wrapped_) {
+        out.push_back(line.get());
+    }
+    return out;
 }
 
 }  // namespace kanmeri::platform

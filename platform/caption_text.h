@@ -1,64 +1,61 @@
 #pragma once
-// Captions drawn the way the fixed layout expects: wrapped onto further lines
-// when wider than their box, Japanese text breaking between any two
-// characters, and clipped to the box.
+// Captions in the fixed layout's own metrics:
+// - lines advance by the font's pixel size (a one-em line), and each line's
+//   baseline lies 7/8 em below the line's top;
+// - a line breaks where the sum of the characters' advance widths would pass
+//   the box's width, between any two characters (Japanese text has no word
+//   spaces to wait for); the overhang of a slanted glyph does not count;
+// - leading and trailing blanks take their place.
+// The caption is shaped when its text or font changes and broken into lines
+// when its width changes; it is drawn as often as needed.
 #include <QFont>
-#include <QRect>
-#include <QSize>
+#include <QList>
+#include <QPointF>
 #include <QString>
 #include <QTextLayout>
 #include <memory>
-#include <optional>
+#include <vector>
 
-class QPaintDevice;
 class QPainter;
 
 namespace kanmeri::platform {
 
-// Draws `text` inside `box` from its top edge; each line is left-aligned or
-// horizontally centred. Leading and trailing blanks take their place.
-void drawCaption(QPainter& painter, const QRect& box, const QString& text, const QFont& font,
-                 bool centred);
-
-// Vertically centres the wrapped block in `box` (button faces).
-void drawCaptionCentred(QPainter& painter, const QRect& box, const QString& text,
-                        const QFont& font);
-
-// One caption, laid out once and drawn as often as needed: the text is
-// shaped again only when the text or the font changes, and laid out again
-// only when it must wrap differently. Draws exactly as drawCaption does.
 class CaptionLayout {
 public:
-    // `device` gives the resolution the caption is laid out for; it must
-    // outlive this object.
-    explicit CaptionLayout(QPaintDevice* device) : device_(device) {}
+    CaptionLayout();
+    CaptionLayout(const CaptionLayout&) = delete;
+    CaptionLayout& operator=(const CaptionLayout&) = delete;
+    ~CaptionLayout();
 
-    // Replaces the text and font. When the old and the new text are both
-    // drawn on one left-aligned line in the same box and begin alike, returns
-    // the distance from the box's left edge to where their drawings may
-    // first differ: left of it, the new drawing is the old one, pixel for
-    // pixel. Otherwise (or when nothing changed) nothing.
-    std::optional<int> setText(const QString& text, const QFont& font);
+    void setText(const QString& text, const QFont& font);
 
-    // Width and height of the text on one line: the least whole-pixel width
-    // in which it does not wrap (blanks at either end and the overhang of a
-    // slanted last glyph included) and the font's line height.
-    [[nodiscard]] QSize oneLineSize();
+    // The sum of the advance widths of the whole caption on one line.
+    [[nodiscard]] qreal advanceWidth() const { return ends_.back(); }
+    // The height of one line: the font's pixel size.
+    [[nodiscard]] int lineHeight() const { return font_.pixelSize(); }
 
-    // As drawCaption for the current text and font.
-    void draw(QPainter& painter, const QRect& box, bool centred);
+    // Breaks the caption into lines of at most `width` pixels of advances
+    // (at least one character a line), each left-aligned or centred in
+    // `width`; returns the number of lines.
+    int layOut(qreal width, bool centred);
+
+    // Draws the lines laid out, the first line's top-left at `topLeft`.
+    void draw(QPainter& painter, QPointF topLeft) const;
+
+    // One text layout a line, with the glyphs placed relative to the first
+    // line's top-left.
+    [[nodiscard]] std::vector<const QTextLayout*> lines() const;
 
 private:
-    void ensureLayout();  // for a caption never set: the empty text
-    void layOut(qreal width, bool centred);
-    [[nodiscard]] std::optional<int> unchangedUpTo(const QString& text) const;
-    [[nodiscard]] bool fitsOneLine(int width) const;
+    [[nodiscard]] int lineEnd(int start, qreal width) const;
+    [[nodiscard]] qreal baseline() const;
+    void placeWhole(qreal x);
 
-    QPaintDevice* device_;
-    QString text_;
     QFont font_;
-    std::unique_ptr<QTextLayout> layout_;
-    qreal width_ = -1;  // the width laid out for; -1 for none yet
+    QTextLayout whole_;       // shaped on one line; drawn as it is when it fits
+    QList<qreal> ends_{0.0};  // advances summed up to each character position
+    std::vector<std::unique_ptr<QTextLayout>> wrapped_;  // the lines when it does not fit
+    qreal width_ = -1;                                   // the width laid out for; -1 for none yet
     bool centred_ = false;
 };
 

@@ -25,15 +25,17 @@ bool isBackground(const model::Control& control) {
 
 }  // namespace
 
-FormView::FormView(model::Window& window, Deliver deliver, Handler close, IconSource icon)
+FormView::FormView(model::Window& window, Deliver deliver, Handler close, const QIcon& icon)
     : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       window_(window),
       form_(window.form()),
       deliver_(std::move(deliver)),
-      close_(std::move(close)),
-      icon_(std::move(icon)) {
+      close_(std::move(close)) {
     setUpWindow();
+    if (!icon.isNull()) {
+        setWindowIcon(icon);
+    }
     buildControls();
     stack();
     chainTabs();
@@ -191,10 +193,6 @@ void FormView::detach() {
 }
 
 void FormView::paintEvent(QPaintEvent* event) {
-    if (icon_) {
-        // Decoding the icon would only delay the first frame.
-        QMetaObject::invokeMethod(this, &FormView::showIcon, Qt::QueuedConnection);
-    }
     QPainter painter(this);
     QRegion uncovered = event->region();
     if (!picture_.isNull()) {
@@ -207,13 +205,6 @@ void FormView::paintEvent(QPaintEvent* event) {
     for (const QRect& rect : uncovered) {
         painter.fillRect(rect, background_);
     }
-}
-
-void FormView::showIcon() {
-    if (attached_ && icon_) {
-        setWindowIcon(icon_());
-    }
-    icon_ = {};
 }
 
 void FormView::closeEvent(QCloseEvent* event) {

@@ -24,13 +24,10 @@ class FormView : public QWidget {
     Q_OBJECT
 
 public:
-    // The window's icon; asked for once, after the first frame is painted.
-    using IconSource = std::function<QIcon()>;
-
     // `deliver` runs handlers through the program; `close` is what the
-    // window manager's close control does (unloading the window). Without
-    // `icon` the window keeps the application's icon.
-    FormView(model::Window& window, Deliver deliver, Handler close, IconSource icon = {});
+    // window manager's close control does (unloading the window). With a
+    // null `icon` the window keeps the application's icon.
+    FormView(model::Window& window, Deliver deliver, Handler close, const QIcon& icon = {});
     ~FormView() override;
 
     // The widget drawing `control`, or null.
@@ -58,13 +55,11 @@ private:
     void chainTabs();
     void follow(model::Control& control, model::Property property);
     void place();
-    void showIcon();
 
     model::Window& window_;
     model::Form& form_;
     Deliver deliver_;
     Handler close_;
-    IconSource icon_;
     bool attached_ = true;
     QColor background_;
     QImage picture_;

@@ -2,31 +2,24 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <cmath>
 
-#include "platform/caption_text.h"
-#include "platform/edges.h"
 #include "platform/look.h"
 
 namespace kanmeri::platform {
 
-namespace {
-
-void drawSunkenBorder(QPainter& painter, const QRect& r) {
-    drawEdges(painter, r, QColor(0x80, 0x80, 0x80), QColor(0xFF, 0xFF, 0xFF));
-    drawEdges(painter, r.adjusted(1, 1, -1, -1), QColor(0x40, 0x40, 0x40),
-              QColor(0xD4, 0xD0, 0xC8));
-}
-
-}  // namespace
-
 LabelWidget::LabelWidget(model::Label& label, Deliver deliver, QWidget* parent)
-    : QWidget(parent), label_(label), deliver_(std::move(deliver)) {
+    : QFrame(parent), label_(label), deliver_(std::move(deliver)) {
     setFocusPolicy(Qt::NoFocus);
     setFont(toFont(label.style().font));
     if (label.style().foreColour) {
         QPalette p = palette();
         p.setColor(QPalette::WindowText, toColour(*label.style().foreColour));
         setPalette(p);
+    }
+    if (label.border()) {
+        setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        setLineWidth(kBorder);
     }
     setGeometry(toPixels(label.rect()));
     followCaption();
@@ -41,43 +34,37 @@ void LabelWidget::sync(model::Property property) {
 }
 
 void LabelWidget::followCaption() {
-    caption_ = toQString(label_.caption());
-    const std::optional<int> unchanged = layout_.setText(caption_, font());
-    setAccessibleName(caption_);
-    const QRect before = geometry();
+    const QString text = toQString(label_.caption());
+    caption_.setText(text, font());
+    setAccessibleName(text);
     if (label_.autoSize()) {
         fitCaption();
         // The model's notice may come before the view knows this widget.
         setGeometry(toPixels(label_.rect()));
     }
-    // A running clock changes its last digits: redraw only from there, which
-    // an auto-size label (never wrapped) that kept its size allows.
-    if (unchanged && label_.autoSize() && geometry() == before) {
-        const int left = (label_.border() ? kBorder : 0) + *unchanged;
-        update(QRect(left, 0, width() - left, height()));
-    } else {
-        update();
-    }
+    update();
 }
 
 void LabelWidget::fitCaption() {
     const int border = label_.border() ? 2 * kBorder : 0;
-    const QSize text = layout_.oneLineSize();
+    // The advances may add up to a hair over a whole pixel.
+    const int width = static_cast<int>(std::ceil(caption_.advanceWidth() - 1.0 / 64));
     model::TwipsRect rect = label_.rect();
-    rect.width = toTwips(text.width() + border);
-    rect.height = toTwips(text.height() + border);
+    rect.width = toTwips(width + border);
+    rect.height = toTwips(caption_.lineHeight() + border);
     label_.setRect(rect);
 }
 
-void LabelWidget::paintEvent(QPaintEvent* /*event*/) {
+const CaptionLayout& LabelWidget::caption() const {
+    caption_.layOut(contentsRect().width(), label_.alignment() == model::Alignment::Centre);
+    return caption_;
+}
+
+void LabelWidget::paintEvent(QPaintEvent* event) {
+    QFrame::paintEvent(event);
     QPainter painter(this);
-    QRect box = rect();
-    if (label_.border()) {
-        drawSunkenBorder(painter, box);
-        box.adjust(kBorder, kBorder, -kBorder, -kBorder);
-    }
     painter.setPen(palette().color(QPalette::WindowText));
-    layout_.draw(painter, box, label_.alignment() == model::Alignment::Centre);
+    caption().draw(painter, contentsRect().topLeft());
 }
 
 void LabelWidget::mousePressEvent(QMouseEvent* event) {

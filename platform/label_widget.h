@@ -1,8 +1,13 @@
 #pragma once
 // A label: its caption drawn over the window's picture (no background of its
-// own), optionally inside a 2 px sunken border. With auto-size it writes the
-// one-line size of its caption back into the model, which stays the truth.
-#include <QWidget>
+// own) in the layout's caption metrics (platform/caption_text.h), optionally
+// inside a 2 px sunken panel. The caption is laid out in the inner box and
+// clipped to the label's whole rectangle, so that ink reaching a little past
+// the inner box (a parenthesis below the line) is not cut. With
+// auto-size it writes its one-line size back into the model, which stays
+// the truth: the caption's advance width plus the border wide, the font's
+// pixel size plus the border high.
+#include <QFrame>
 
 #include "model/controls.h"
 #include "platform/caption_text.h"
@@ -10,7 +15,7 @@
 
 namespace kanmeri::platform {
 
-class LabelWidget : public QWidget {
+class LabelWidget : public QFrame {
     Q_OBJECT
 
 public:
@@ -25,6 +30,9 @@ public:
     // the label has no Click handler. For assistive technology.
     void press();
 
+    // The caption as laid out for the label's inner width.
+    [[nodiscard]] const CaptionLayout& caption() const;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -36,8 +44,7 @@ private:
 
     model::Label& label_;
     Deliver deliver_;
-    QString caption_;
-    CaptionLayout layout_{this};
+    mutable CaptionLayout caption_;  // laid out when first drawn at a width
     bool pressed_ = false;
 };
 

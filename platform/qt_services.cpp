@@ -102,13 +102,11 @@ void QtServices::showWindow(model::Window& window) {
     if (!window.loaded()) {
         return;  // its Load handler unloaded it again
     }
-    FormView::IconSource icon;
-    if (const std::string& path = window.design().icon; !path.empty()) {
-        icon = [this, path] { return impl_->icon(path); };
-    }
+    const std::string& icon = window.design().icon;
     auto* view = new FormView(
         window, [this](const Handler& handler) { deliver(handler); },
-        [this, &window] { deliver([this, &window] { unloadWindow(window); }); }, std::move(icon));
+        [this, &window] { deliver([this, &window] { unloadWindow(window); }); },
+        icon.empty() ? QIcon() : impl_->icon(icon));
     impl_->views[&window] = view;
     view->show();
     view->activateWindow();

@@ -1,15 +1,20 @@
 #include "platform/shape_widget.h"
 
 #include <QAccessible>
-#include <QPainter>
 
-#include "platform/edges.h"
 #include "platform/look.h"
 
 namespace kanmeri::platform {
 
-ShapeWidget::ShapeWidget(model::Shape& shape, QWidget* parent) : QWidget(parent), shape_(shape) {
+ShapeWidget::ShapeWidget(model::Shape& shape, QWidget* parent) : QFrame(parent), shape_(shape) {
     setFocusPolicy(Qt::NoFocus);
+    setFrameStyle(QFrame::Box | QFrame::Plain);
+    setLineWidth(1);
+    QPalette p = palette();
+    p.setColor(QPalette::Window, toColour(shape.fill()));
+    p.setColor(QPalette::WindowText, toColour(shape.borderColour()));
+    setPalette(p);
+    setAutoFillBackground(true);
     setGeometry(toPixels(shape.rect()));
 }
 
@@ -18,7 +23,6 @@ void ShapeWidget::sync(model::Property property) {
         return;
     }
     setGeometry(toPixels(shape_.rect()));
-    update();
     if (outline_ != nullptr && QAccessible::isActive()) {
         QAccessibleValueChangeEvent event(this, modelWidth());
         QAccessible::updateAccessibility(&event);
@@ -27,16 +31,6 @@ void ShapeWidget::sync(model::Property property) {
 
 void ShapeWidget::setOutline(ShapeWidget* outline) {
     outline_ = outline;
-}
-
-void ShapeWidget::paintEvent(QPaintEvent* /*event*/) {
-    if (width() <= 0 || height() <= 0) {
-        return;
-    }
-    QPainter painter(this);
-    painter.fillRect(rect(), toColour(shape_.fill()));
-    const QColor border = toColour(shape_.borderColour());
-    drawEdges(painter, rect(), border, border);
 }
 
 }  // namespace kanmeri::platform

@@ -1,16 +1,16 @@
 #pragma once
-// A rectangle shape: opaque fill with a 1 px border. A shape laid over an
-// earlier shape with the same top-left corner is the filled part of a bar
-// whose outline is that earlier shape; it reports its share of the outline
-// to assistive technology.
+// A rectangle shape: an opaque fill inside a 1 px plain border. A shape laid
+// over an earlier shape with the same top-left corner is the filled part of a
+// bar whose outline is that earlier shape; it tells assistive technology
+// when its width changes.
+#include <QFrame>
 #include <QPointer>
-#include <QWidget>
 
 #include "model/controls.h"
 
 namespace kanmeri::platform {
 
-class ShapeWidget : public QWidget {
+class ShapeWidget : public QFrame {
     Q_OBJECT
 
 public:
@@ -23,9 +23,6 @@ public:
     [[nodiscard]] ShapeWidget* outline() const { return outline_; }
     // Width of the model shape in twips, exactly as set.
     [[nodiscard]] float modelWidth() const { return shape_.width(); }
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
 
 private:
     model::Shape& shape_;

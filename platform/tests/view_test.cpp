@@ -13,7 +13,7 @@
 
 #include "model/tests/support/printers.h"
 #include "platform/look.h"
-#include "platform/tests/caption_width.h"
+#include "platform/tests/caption_check.h"
 #include "platform/tests/fixture.h"
 #include "platform/tests/scratch_window.h"
 
@@ -171,12 +171,9 @@ TEST(ViewTest, autoSizeLabel_takesOneLineCaptionSizeIntoModel) {
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         label.setCaption(row.caption);
-        const QFontMetrics metrics(w->font());
-        const QSize expected(oneLineWidth(toQString(row.caption), w->font()) + 4,
-                             metrics.height() + 4);
-        EXPECT_EQ(w->size(), expected);
+        expectFitsOneLine(w, label);
         EXPECT_EQ(w->pos(), QPoint(10, 10));
-        EXPECT_FLOAT_EQ(label.rect().width, toTwips(expected.width()));
+        EXPECT_FLOAT_EQ(label.rect().width, toTwips(w->width()));
         EXPECT_FLOAT_EQ(label.rect().left, 150.0F);
     }
 }
