@@ -2,7 +2,6 @@
 
 #include <QPainter>
 #include <QTextOption>
-#include <cmath>
 
 namespace kanmeri::platform {
 
@@ -91,7 +90,7 @@ int CaptionLayout::lineEnd(int start, qreal width) const {
 }
 
 qreal CaptionLayout::baseline() const {
-    return std::ceil(lineHeight() * 7 / 8.0);
+    return lineHeight();
 }
 
 void CaptionLayout::placeWhole(qreal x) {

@@ -1,7 +1,8 @@
 #pragma once
 // Captions in the fixed layout's own metrics:
 // - lines advance by the font's pixel size (a one-em line), and each line's
-//   baseline lies 7/8 em below the line's top;
+//   baseline lies at the foot of its em (the face's ideographs reach a full
+//   em above the baseline, and its descenders hang below the line);
 // - a line breaks where the sum of the characters' advance widths would pass
 //   the box's width, between any two characters (Japanese text has no word
 //   spaces to wait for); the overhang of a slanted glyph does not count;

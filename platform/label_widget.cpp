@@ -64,7 +64,7 @@ void LabelWidget::paintEvent(QPaintEvent* event) {
     QFrame::paintEvent(event);
     QPainter painter(this);
     painter.setPen(palette().color(QPalette::WindowText));
-    caption().draw(painter, contentsRect().topLeft());
+    caption().draw(painter, captionOrigin());
 }
 
 void LabelWidget::mousePressEvent(QMouseEvent* event) {

@@ -1,9 +1,10 @@
 #pragma once
 // A label: its caption drawn over the window's picture (no background of its
 // own) in the layout's caption metrics (platform/caption_text.h), optionally
-// inside a 2 px sunken panel. The caption is laid out in the inner box and
-// clipped to the label's whole rectangle, so that ink reaching a little past
-// the inner box (a parenthesis below the line) is not cut. With
+// inside a 2 px sunken panel. The caption's lines are as wide as the inner
+// box and start at the label's top edge, border or not: a bordered label is
+// its pixel size plus 4 px high, and its text's descent needs the room that
+// the border leaves below. The caption is clipped to the whole label. With
 // auto-size it writes its one-line size back into the model, which stays
 // the truth: the caption's advance width plus the border wide, the font's
 // pixel size plus the border high.
@@ -32,6 +33,8 @@ public:
 
     // The caption as laid out for the label's inner width.
     [[nodiscard]] const CaptionLayout& caption() const;
+    // Where the first line's top-left lies in the label.
+    [[nodiscard]] QPointF captionOrigin() const { return {contentsRect().left() * 1.0, 0.0}; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

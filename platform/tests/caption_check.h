@@ -40,7 +40,7 @@ inline ::testing::AssertionResult captionInsideBox(const QWidget* widget) {
             const QList<quint32> glyphs = run.glyphIndexes();
             const QList<QPointF> advances = font.advancesForGlyphIndexes(glyphs);
             for (qsizetype i = 0; i < glyphs.size(); ++i) {
-                const QPointF at = run.positions()[i] + inner.topLeft();
+                const QPointF at = run.positions()[i] + label->captionOrigin();
                 const QRectF ink = font.boundingRect(glyphs[i]).translated(at);
                 const bool across = at.x() >= inner.left() - kSlack &&
                                     at.x() + advances[i].x() <= inner.right() + 1 + kSlack;

@@ -1,0 +1,118 @@
+// Every caption of both windows inside its box, in one-em lines broken by the
+// characters' advances: the design's captions and placeholders and the
+// longest running texts. CaptionsAtScale checks at whatever scale factor this
+// process runs with; CaptionsTest runs it again in a child process for each
+// factor the desktop may use.
+#include <gtest/gtest.h>
+
+#include <QProcess>
+#include <cstdlib>
+
+#include "features/fortune.h"
+#include "features/weekday_lookup.h"
+#include "model/tests/support/printers.h"
+#include "platform/tests/caption_check.h"
+#include "platform/tests/real_app.h"
+
+namespace kanmeri::platform::testing {
+namespace {
+
+using kanmeri::testing::utf8;
+
+// Every label of `form` as loaded, named in the failure.
+void expectLoadedCaptionsInside(const RealApp& app, const model::Form& form) {
+    for (const auto& control : form.controls()) {
+        if (control->kind() == model::ControlKind::Label) {
+            EXPECT_TRUE(captionInsideBox(app.widget(*control))) << utf8(control->name());
+        }
+    }
+}
+
+// Each caption in turn on `label`.
+void expectEachInside(const RealApp& app, model::Label& label,
+                      const std::vector<model::Text>& captions) {
+    for (const model::Text& caption : captions) {
+        label.setCaption(caption);
+        EXPECT_TRUE(captionInsideBox(app.widget(label)))
+            << utf8(label.name()) << ": " << utf8(caption);
+    }
+}
+
+std::vector<model::Text> weekdaySentences(const model::Text& head, const model::Text& tail) {
+    std::vector<model::Text> out;
+    for (const model::TextView name : features::kWeekdayNames) {
+        out.push_back(head + model::Text(name) + tail);
+    }
+    return out;
+}
+
+TEST(CaptionsAtScale, designCaptions_stayInsideTheirBoxes) {
+    RealApp app;
+    expectLoadedCaptionsInside(app, app.main());
+    QTest::mouseClick(app.widget(app.main().Command2), Qt::LeftButton);
+    ASSERT_NE(app.view(app.windows.clock()), nullptr);
+    expectLoadedCaptionsInside(app, app.windows.clockWindow().controls());
+}
+
+TEST(CaptionsAtScale, autoSizeLabels_takePixelSizePlusBorderAtLoad) {
+    RealApp app;
+    const struct {
+        const char* name;
+        model::Label& label;
+        int height;
+    } rows[] = {
+        {"dspdate", app.main().dspdate, 20},
+        {"dsptime", app.main().dsptime, 20},
+        {"secdisp", app.main().secdisp, 23},
+    };
+    for (const auto& row : rows) {
+        EXPECT_NEAR(app.widget(row.label)->height(), row.height, 1) << row.name;
+        expectFitsOneLine(app.widget(row.label), row.label);
+    }
+}
+
+TEST(CaptionsAtScale, lblgoto_takesOneLineAndStartThree) {
+    RealApp app;
+    const auto lines = [&](model::Label& label) {
+        return app.widget<LabelWidget>(label)->caption().lines().size();
+    };
+    EXPECT_EQ(lines(app.main().lblgoto), 1U);
+    EXPECT_EQ(lines(app.main().start), 3U);
+}
+
+TEST(CaptionsAtScale, runningTexts_stayInsideTheirBoxes) {
+    RealApp app;
+    windows::MainForm& main = app.main();
+    expectEachInside(app, main.dspdate, weekdaySentences(u"  2000年12月20日(", u")  "));
+    expectEachInside(app, main.dsptime,
+                     {u"  12:00:00 (AM)  ", u"  08:48:48 (PM)  ", u"  00:00:00  "});
+    expectEachInside(app, main.outyoubi,
+                     weekdaySentences(u" お探しの日の曜日は\u3000", u"\u3000です"));
+    features::FortuneTable table;
+    features::unsei_set(table);
+    expectEachInside(app, main.secdisp, {table.begin(), table.end()});
+}
+
+TEST(CaptionsTest, scaleFactors_keepCaptionsInsideInAChildProcessEach) {
+    if (std::getenv("QT_SCALE_FACTOR") != nullptr) {
+        GTEST_SKIP() << "already running under a chosen scale factor";
+    }
+    for (const char* factor : {"1", "1.25", "1.5", "2"}) {
+        SCOPED_TRACE(factor);
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("QT_SCALE_FACTOR"), QString::fromLatin1(factor));
+        QProcess child;
+        child.setProcessEnvironment(environment);
+        child.setProcessChannelMode(QProcess::MergedChannels);
+        child.start(QCoreApplication::applicationFilePath(),
+                    {QStringLiteral("--gtest_filter=CaptionsAtScale.*")});
+        ASSERT_TRUE(child.waitForFinished(120000));
+        const QString output = QString::fromUtf8(child.readAll());
+        EXPECT_EQ(child.exitCode(), 0) << output.toStdString();
+        EXPECT_TRUE(output.contains(QStringLiteral("[  PASSED  ] 4 tests")))
+            << output.toStdString();
+    }
+}
+
+}  // namespace
+}  // namespace kanmeri::platform::testing
