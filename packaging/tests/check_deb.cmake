@@ -1,5 +1,6 @@
 # Builds the Debian package with CPack from CONFIG into WORK_DIR and checks
-# its control fields and the desktop files it carries.
+# its control fields and the desktop files, changelog and manual pages it
+# carries.
 find_program(DPKG_DEB dpkg-deb)
 if(NOT DPKG_DEB)
     message(FATAL_ERROR "dpkg-deb is not installed")
@@ -41,7 +42,11 @@ endforeach()
 execute_process(COMMAND ${DPKG_DEB} --contents ${package} OUTPUT_VARIABLE contents)
 set(carried ./usr/share/applications/io.github.kanmeri.desktop
     ./usr/share/metainfo/io.github.kanmeri.metainfo.xml
-    ./usr/share/icons/hicolor/256x256/apps/io.github.kanmeri.png)
+    ./usr/share/icons/hicolor/256x256/apps/io.github.kanmeri.png
+    ./usr/share/doc/kanmeri/copyright
+    ./usr/share/doc/kanmeri/changelog.gz
+    ./usr/share/man/man1/kanmeri.1.gz
+    ./usr/share/man/ja/man1/kanmeri.1.gz)
 if(EXPECT_PROGRAM)
     list(APPEND carried ./usr/bin/kanmeri)
 endif()
