@@ -11,6 +11,7 @@
 #include <memory>
 
 #include "platform/caret_rest.h"
+#include "platform/tests/fixture.h"
 
 namespace kanmeri::platform {
 namespace {
@@ -55,7 +56,7 @@ TEST(CaretRestTest, inputAfterRest_blinksAgainOnlyForPressesAndFocus) {
 
         CaretRest rest(50ms);
         EXPECT_FALSE(rest.resting());
-        EXPECT_TRUE(QTest::qWaitFor([&] { return rest.resting(); }, 2000));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return rest.resting(); }, testing::kPatienceMs));
         EXPECT_EQ(QApplication::cursorFlashTime(), 0);
 
         const std::unique_ptr<QEvent> event = row.event();
@@ -72,7 +73,7 @@ TEST(CaretRestTest, destroyedWhileResting_restoresDesktopRate) {
     const int desktop = QApplication::cursorFlashTime();
     {
         CaretRest rest(10ms);
-        ASSERT_TRUE(QTest::qWaitFor([&] { return rest.resting(); }, 2000));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return rest.resting(); }, testing::kPatienceMs));
     }
     EXPECT_EQ(QApplication::cursorFlashTime(), desktop);
 }

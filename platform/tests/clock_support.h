@@ -1,9 +1,9 @@
 #pragma once
-// Helpers for the running-clock tests on real windows: waiting for a tick,
-// reading what a label shows (caption_check.h checks how it fits its box).
+// Helpers for the running-clock tests on real windows: reading what a label
+// shows (caption_check.h checks how it fits its box). The tests fire the
+// windows' timers themselves, or count their real ticks (fixture.h).
 #include <gtest/gtest.h>
 
-#include <QElapsedTimer>
 #include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
@@ -16,22 +16,9 @@
 #include "platform/label_widget.h"
 #include "platform/look.h"
 #include "platform/tests/caption_check.h"
+#include "platform/tests/fixture.h"
 
 namespace kanmeri::platform::testing {
-
-// Runs the event loop until `done` holds; returns the milliseconds it took,
-// or -1 when `limitMs` passed first.
-inline qint64 waitUntil(const std::function<bool()>& done, int limitMs) {
-    QElapsedTimer clock;
-    clock.start();
-    while (!done()) {
-        if (clock.elapsed() > limitMs) {
-            return -1;
-        }
-        QTest::qWait(1);
-    }
-    return clock.elapsed();
-}
 
 // The caption a label widget shows, as UTF-8 (exact code points).
 inline std::string shown(const QWidget* label) {

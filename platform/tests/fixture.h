@@ -1,18 +1,77 @@
 #pragma once
-// A window shown through the real services, and helpers to drive it the way
-// the user would.
+// A window shown through the real services, helpers to drive it the way the
+// user would, and its timers the way the passing time would.
+#include <gtest/gtest.h>
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
 #include <functional>
+#include <utility>
 
+#include "model/controls.h"
 #include "model/program.h"
 #include "platform/form_view.h"
 #include "platform/qt_services.h"
 
 namespace kanmeri::platform::testing {
+
+// How long a test waits for something the real event loop brings (a timer's
+// tick, an icon, a rest): far beyond any interval the program uses, so that
+// only a lost event runs it out, never a slow or busy machine. Tests that wait
+// this long assert what happened and in which order, never how soon.
+inline constexpr int kPatienceMs = 15000;
+
+// The QTimer that a window's view runs for `timer`: its one child timer with
+// the model timer's interval (a window's timers have distinct intervals).
+inline QTimer* driverOf(const QWidget* view, const model::Timer& timer) {
+    QTimer* found = nullptr;
+    for (QTimer* candidate : view->findChildren<QTimer*>(Qt::FindDirectChildrenOnly)) {
+        if (candidate->interval() == timer.interval()) {
+            EXPECT_EQ(found, nullptr) << "two timers of " << timer.interval() << " ms";
+            found = candidate;
+        }
+    }
+    EXPECT_NE(found, nullptr) << "no timer of " << timer.interval() << " ms";
+    return found;
+}
+
+// Makes a running QTimer time out now, through its own timer event, as if
+// its interval had just passed: whatever the view does on a tick is done
+// before this returns. A stopped timer does nothing, as it would on its own.
+inline void fire(QTimer* timer) {
+    if (timer == nullptr || !timer->isActive()) {
+        ADD_FAILURE() << "the timer is not running";
+        return;
+    }
+    QTimerEvent event(timer->timerId());
+    QCoreApplication::sendEvent(timer, &event);
+}
+
+// Counts a QTimer's timeouts and runs `then` on each, after the view's own
+// handler (connected when the view was built) has run.
+class TickCounter {
+public:
+    explicit TickCounter(QTimer* timer, std::function<void()> then = {}) : then_(std::move(then)) {
+        connection_ = QObject::connect(timer, &QTimer::timeout, [this] {
+            ++count;
+            if (then_) {
+                then_();
+            }
+        });
+    }
+    ~TickCounter() { QObject::disconnect(connection_); }
+    TickCounter(const TickCounter&) = delete;
+    TickCounter& operator=(const TickCounter&) = delete;
+
+    int count = 0;
+
+private:
+    std::function<void()> then_;
+    QMetaObject::Connection connection_;
+};
 
 template <typename W>
 struct Shown {

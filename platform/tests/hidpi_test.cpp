@@ -85,8 +85,8 @@ TEST(HiDpiAtScale, bothWindows_keepLogicalLayoutAndGrabAtDeviceResolution) {
     EXPECT_EQ(app.widget(app.main().inymd)->geometry(), QRect(160, 152, 137, 28));
     EXPECT_EQ(app.widget(app.main().outtime1)->geometry(), QRect(8, 40, 105, 17));
     EXPECT_EQ(app.widget(app.main().shpwaku)->geometry(), QRect(56, 88, 361, 9));
-    // After the first tick, so the running captions are the ones fitted.
-    QTest::qWait(150);
+    // After a tick, so the running captions are the ones fitted.
+    fire(driverOf(main, app.main().Timer1));
     {
         SCOPED_TRACE("main window");
         expectDesignLayout(app, app.main());
@@ -97,7 +97,7 @@ TEST(HiDpiAtScale, bothWindows_keepLogicalLayoutAndGrabAtDeviceResolution) {
     FormView* clock = app.view(app.windows.clock());
     ASSERT_NE(clock, nullptr);
     EXPECT_EQ(clock->size(), QSize(291, 105));
-    QTest::qWait(150);
+    fire(driverOf(clock, app.windows.clockWindow().controls().Timer1));
     SCOPED_TRACE("clock window");
     expectDesignLayout(app, app.windows.clockWindow().controls());
     expectCrispGrab(clock, QStringLiteral(":/kanmeri/paper_white.jpg"), {291, 105},
@@ -117,7 +117,7 @@ TEST(HiDpiTest, scaleFactors_keepLayoutInAChildProcessEach) {
         child.setProcessChannelMode(QProcess::MergedChannels);
         child.start(QCoreApplication::applicationFilePath(),
                     {QStringLiteral("--gtest_filter=HiDpiAtScale.*")});
-        ASSERT_TRUE(child.waitForFinished(60000));
+        ASSERT_TRUE(child.waitForFinished(4 * kPatienceMs));
         const QString output = QString::fromUtf8(child.readAll());
         EXPECT_EQ(child.exitCode(), 0) << output.toStdString();
         EXPECT_TRUE(output.contains(QStringLiteral("[       OK ] HiDpiAtScale.")))

@@ -2,8 +2,10 @@
 #include <gtest/gtest.h>
 
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
 
 #include "model/tests/support/printers.h"
 #include "platform/tests/fixture.h"
@@ -180,11 +182,15 @@ TEST(LifecycleTest, quitButton_endsEventLoop) {
 
 TEST(LifecycleTest, timers_tickAfterShowAndStopAtUnload) {
     View shown;
-    QTest::qWait(350);
-    EXPECT_GE(shown.window.ticks, 2);
+    QPointer<QTimer> driver = driverOf(shown.view(), shown.window.scratch().timer);
+    ASSERT_FALSE(driver.isNull());
+    EXPECT_EQ(driver->interval(), 100);
+    EXPECT_TRUE(driver->isActive());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return shown.window.ticks >= 2; }, kPatienceMs));
     shown.services.deliver([&] { shown.services.unloadWindow(shown.window); });
+    EXPECT_TRUE(driver.isNull() || !driver->isActive());
     const int ticks = shown.window.ticks;
-    QTest::qWait(250);
+    QTest::qWait(250);  // a few intervals: no tick may come, however fast or slow
     EXPECT_EQ(shown.window.ticks, ticks);
 }
 

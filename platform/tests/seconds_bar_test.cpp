@@ -1,9 +1,10 @@
 // The seconds bar of the real main window as drawn, on a fixed clock: its
 // filled length for a given second, and that it only moves when its own
-// two-second timer fires.
+// two-second timer fires, fired by hand or by the passing time.
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <QTimer>
 #include <cmath>
 
 #include "platform/tests/clock_support.h"
@@ -62,25 +63,54 @@ TEST(SecondsBarTest, tick_fillsItsShareOfTheOutline) {
     }
 }
 
-TEST(SecondsBarTest, realTimer_movesBarOnlyEveryTwoSeconds) {
-    QElapsedTimer sinceLoad;
-    sinceLoad.start();
+TEST(SecondsBarTest, timers_moveBarOnlyOnTimer2sTicks) {
     RealApp app({15, 4, 30});
     windows::MainForm& f = app.main();
     const QWidget* bar = app.widget(f.shpscale);
-    const int design = bar->width();
-    QTest::qWait(1000);
-    EXPECT_EQ(bar->width(), design) << "moved before Timer2's first tick";
+    QTimer* timer1 = driverOf(bar->window(), f.Timer1);
+    QTimer* timer2 = driverOf(bar->window(), f.Timer2);
+    ASSERT_NE(timer1, nullptr);
+    ASSERT_NE(timer2, nullptr);
+    EXPECT_EQ(timer2->interval(), 2000);
+    const int before = bar->width();
     app.clock.time.second = 31;
-    ASSERT_GE(waitUntil([&] { return bar->width() != design; }, 1500), 0);
-    EXPECT_GE(sinceLoad.elapsed(), 1900);
+    for (int tick = 0; tick < 3; ++tick) {
+        fire(timer1);
+    }
+    EXPECT_EQ(bar->width(), before) << "moved on Timer1's ticks";
+    fire(timer2);
     EXPECT_EQ(bar->width(), filledPixels(31));
     app.clock.time.second = 59;
-    QTest::qWait(500);
+    for (int tick = 0; tick < 3; ++tick) {
+        fire(timer1);
+    }
     EXPECT_EQ(bar->width(), filledPixels(31)) << "moved between Timer2's ticks";
     if (bar->devicePixelRatioF() == 1.0) {
         EXPECT_NEAR(greenRun(grabbed(app)), filledPixels(31) - 2, 1);
     }
+}
+
+// The same on the real timers, which come when they come: at every tick of
+// Timer1 the bar is as the last tick of Timer2 (or the load) left it, and
+// each tick of Timer2 sets it to the clock's second.
+TEST(SecondsBarTest, realTimers_moveBarOnlyOnTimer2sTicks) {
+    RealApp app({15, 4, 31});
+    windows::MainForm& f = app.main();
+    const QWidget* bar = app.widget(f.shpscale);
+    int left = bar->width();
+    int movedOnTimer1 = 0;
+    int wrongOnTimer2 = 0;
+    TickCounter timer1(driverOf(bar->window(), f.Timer1),
+                       [&] { movedOnTimer1 += bar->width() != left ? 1 : 0; });
+    TickCounter timer2(driverOf(bar->window(), f.Timer2), [&] {
+        wrongOnTimer2 += bar->width() != filledPixels(app.clock.time.second) ? 1 : 0;
+        left = bar->width();
+        app.clock.time.second = app.clock.time.second == 31 ? 59 : 31;
+    });
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return timer2.count >= 2 && timer1.count >= 2; }, 2 * kPatienceMs));
+    EXPECT_EQ(movedOnTimer1, 0) << "of " << timer1.count << " ticks of Timer1";
+    EXPECT_EQ(wrongOnTimer2, 0) << "of " << timer2.count << " ticks of Timer2";
 }
 
 }  // namespace

@@ -6,13 +6,14 @@
 #include <QIcon>
 #include <QTest>
 
+#include "platform/tests/fixture.h"
 #include "platform/tests/real_app.h"
 
 namespace kanmeri::platform::testing {
 namespace {
 
 qint64 shownIconKey(const QWidget* view) {
-    if (!QTest::qWaitFor([&] { return !view->windowIcon().isNull(); }, 2000)) {
+    if (!QTest::qWaitFor([&] { return !view->windowIcon().isNull(); }, kPatienceMs)) {
         return 0;
     }
     return view->windowIcon().cacheKey();
