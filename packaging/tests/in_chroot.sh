@@ -10,7 +10,7 @@ set -euo pipefail
 package=$1
 out=$2
 caption='曜日探し　＆　今週から1週間の運勢占い（当たるかな？）'
-window_wait_s=30
+window_wait_s=120
 mkdir -p "$out"
 say() { echo "clean-install (chroot, ${SECONDS} s): $*"; }
 fail() {
@@ -73,7 +73,7 @@ trap stop EXIT
 # servers on this machine share the abstract socket names.
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$out/display" >"$out/xvfb.log" 2>&1 &
 xvfb_pid=$!
-for _ in $(seq 1 100); do
+for _ in $(seq 1 600); do
     [[ -s $out/display ]] && break
     kill -0 "$xvfb_pid" 2>/dev/null || break
     sleep 0.1
