@@ -1,15 +1,14 @@
 #pragma once
 // The toolkit's application object, set up for this program: its name, its
 // desktop entry, its default font (the design's Japanese Gothic at 9 pt),
-// its accessibility hooks. Exactly one exists while the
-// program runs; the entry makes it before anything else. The text caret
-// rests after a while without input (platform/caret_rest.h).
+// its accessibility hooks. Exactly one exists while the program runs; the
+// entry makes it before anything else. The text caret rests after a while
+// without input (platform/caret_rest.h).
 //
 // For start-up measurements: when KANMERI_EXIT_AFTER_FIRST_PAINT is set to a
 // non-empty value, the process ends with status 0 (std::_Exit, no teardown)
 // as soon as a window's first frame has been painted and sent to the display
-// server, ahead of any work queued for after it (the window icon), so that
-// the time from exec to exit is the time to the first frame.
+// server, so that the time from exec to exit is the time to the first frame.
 #include <memory>
 
 class QApplication;

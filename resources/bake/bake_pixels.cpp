@@ -1,10 +1,13 @@
 // Turns a picture file into the program's ready-to-draw form:
-//   kanmeri_bake_pixels <picture> <output>
+//   kanmeri_bake_pixels <picture> <output> [<width> <height>]
 // The samples are those the toolkit's own decoder produces, so the window
-// looks exactly as if it had decoded the file itself.
+// looks exactly as if it had decoded the file itself. With a width and a
+// height only the part from the top-left corner that a window of that client
+// size shows is kept: the rest would only take room in the program's memory.
 #include <QFile>
 #include <QImage>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 #include "resources/pixels_format.h"
@@ -12,8 +15,8 @@
 namespace res = kanmeri::resources;
 
 int main(int argc, char** argv) {
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: %s <picture> <output>\n", argv[0]);
+    if (argc != 3 && argc != 5) {
+        std::fprintf(stderr, "usage: %s <picture> <output> [<width> <height>]\n", argv[0]);
         return 2;
     }
     QImage image(QString::fromLocal8Bit(argv[1]));
@@ -22,6 +25,14 @@ int main(int argc, char** argv) {
         return 1;
     }
     image.convertTo(QImage::Format_RGB888);
+    if (argc == 5) {
+        const QSize shown(std::atoi(argv[3]), std::atoi(argv[4]));
+        if (shown.isEmpty()) {
+            std::fprintf(stderr, "%s x %s: not a size\n", argv[3], argv[4]);
+            return 2;
+        }
+        image = image.copy(QRect(QPoint(0, 0), image.size().boundedTo(shown)));
+    }
     const auto width = static_cast<std::uint32_t>(image.width());
     const auto height = static_cast<std::uint32_t>(image.height());
     const res::PixelsHeader header{
