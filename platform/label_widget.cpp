@@ -83,7 +83,7 @@ void LabelWidget::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void LabelWidget::press() {
-    if (label_.click.bound()) {
+    if (pressable()) {
         deliver_([this] { label_.click.raise(); });
     }
 }

@@ -30,6 +30,8 @@ public:
     // Raises the label's Click, as a mouse click on it does; nothing when
     // the label has no Click handler. For assistive technology.
     void press();
+    // Whether the label has a Click handler, so that pressing it does something.
+    [[nodiscard]] bool pressable() const { return label_.click.bound(); }
 
     // The caption as laid out for the label's inner width.
     [[nodiscard]] const CaptionLayout& caption() const;
