@@ -107,7 +107,7 @@ TEST_F(WholeProgram, lookupThenSwitch_showsWeekdayAndBringsMainBackFresh) {
     EXPECT_TRUE(QTest::qWaitForWindowExposed(view(windows.clock())));
     EXPECT_EQ(view(windows.clock())->windowTitle(), QString::fromUtf16(u"日付と時刻の表示"));
     const model::Label& clockTime = windows.clockWindow().controls().dsptime;
-    EXPECT_TRUE(QTest::qWaitFor([&] { return clockTime.caption() != u"  12:01:02(am)  "; }, 15000))
+    EXPECT_TRUE(QTest::qWaitFor([&] { return clockTime.caption() != u"  12:01:02(am)  "; }, 60000))
         << "the clock window's first tick did not replace the placeholder";
 
     click(windows.clock(), windows.clockWindow().controls().Command1);

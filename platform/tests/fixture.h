@@ -20,9 +20,10 @@ namespace kanmeri::platform::testing {
 
 // How long a test waits for something the real event loop brings (a timer's
 // tick, an icon, a rest): far beyond any interval the program uses, so that
-// only a lost event runs it out, never a slow or busy machine. Tests that wait
+// only a lost event runs it out, never a slow or busy machine (a shared build
+// machine has been seen to stall a process for over 20 s). Tests that wait
 // this long assert what happened and in which order, never how soon.
-inline constexpr int kPatienceMs = 15000;
+inline constexpr int kPatienceMs = 60000;
 
 // The QTimer that a window's view runs for `timer`: its one child timer with
 // the model timer's interval (a window's timers have distinct intervals).

@@ -117,7 +117,7 @@ TEST(HiDpiTest, scaleFactors_keepLayoutInAChildProcessEach) {
         child.setProcessChannelMode(QProcess::MergedChannels);
         child.start(QCoreApplication::applicationFilePath(),
                     {QStringLiteral("--gtest_filter=HiDpiAtScale.*")});
-        ASSERT_TRUE(child.waitForFinished(4 * kPatienceMs));
+        ASSERT_TRUE(child.waitForFinished(kPatienceMs));
         const QString output = QString::fromUtf8(child.readAll());
         EXPECT_EQ(child.exitCode(), 0) << output.toStdString();
         EXPECT_TRUE(output.contains(QStringLiteral("[       OK ] HiDpiAtScale.")))
