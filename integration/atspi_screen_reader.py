@@ -180,6 +180,8 @@ def run(messages):
     check(not states.contains(pyatspi.STATE_FOCUSABLE), "ＧＯ is not focusable")
     check(not states.contains(pyatspi.STATE_FOCUSED), "ＧＯ does not hold the focus")
     check(action_names(stop) == ["Press"], f"ＧＯ offers only Press ({action_names(stop)})")
+    check(action_names(secdisp) == [],
+          f"a label without a Click handler offers no action ({action_names(secdisp)})")
 
     # Type the digit as the keyboard would: focus the box, then a key event.
     do_action(insuu, "SetFocus")

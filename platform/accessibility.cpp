@@ -16,12 +16,15 @@ public:
     explicit LabelAccessible(LabelWidget* label)
         : QAccessibleWidget(label, QAccessible::StaticText) {}
 
-    // The label widget does not tell whether its Click has a handler; press()
-    // checks that itself, so the action is offered on every label.
-    [[nodiscard]] QStringList actionNames() const override { return {pressAction()}; }
+    [[nodiscard]] QStringList actionNames() const override {
+        if (label()->pressable()) {
+            return {pressAction()};
+        }
+        return {};
+    }
 
     void doAction(const QString& actionName) override {
-        if (actionName != pressAction()) {
+        if (actionName != pressAction() || !label()->pressable()) {
             return;
         }
         // The AT-SPI bridge sends its reply to the screen reader only when
@@ -29,10 +32,13 @@ public:
         // own event loop would hold that reply (and a screen reader waiting
         // for it) until the box is closed; so the press runs from the event
         // loop right after. The label as context drops it if the label goes.
-        auto* label = static_cast<LabelWidget*>(widget());
+        LabelWidget* pressed = label();
         QMetaObject::invokeMethod(
-            label, [label] { label->press(); }, Qt::QueuedConnection);
+            pressed, [pressed] { pressed->press(); }, Qt::QueuedConnection);
     }
+
+private:
+    [[nodiscard]] LabelWidget* label() const { return static_cast<LabelWidget*>(widget()); }
 };
 
 class BarAccessible : public QAccessibleWidget, public QAccessibleValueInterface {

@@ -26,7 +26,7 @@ QAccessibleInterface* accessibleOf(const View& shown, const model::Control& cont
     return a;
 }
 
-TEST(AccessibilityTest, label_offersPressOnlyAndTakesNoFocus) {
+TEST(AccessibilityTest, labelWithClick_offersPressOnlyAndTakesNoFocus) {
     View shown;
     QAccessibleInterface* a = accessibleOf(shown, shown.window.scratch().clicky);
     ASSERT_NE(a->actionInterface(), nullptr);
@@ -67,9 +67,11 @@ TEST(AccessibilityTest, pressAction_whenClickOpensBox_returnsBeforeTheBoxOpens) 
     EXPECT_EQ(seen[0].text, QStringLiteral("入力情報のエラーです"));
 }
 
-TEST(AccessibilityTest, pressAction_onLabelWithoutClick_doesNothing) {
+TEST(AccessibilityTest, labelWithoutClick_offersNoActionAndPressDoesNothing) {
     View shown;
     QAccessibleInterface* a = accessibleOf(shown, shown.window.scratch().boxed);
+    ASSERT_NE(a->actionInterface(), nullptr);
+    EXPECT_TRUE(a->actionInterface()->actionNames().isEmpty());
     a->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     QTest::qWait(50);
     EXPECT_TRUE(shown.window.events.empty());
