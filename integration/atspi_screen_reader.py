@@ -18,7 +18,9 @@ role and name), and checks:
      share, 0 to 1) follows the clock's second at each tick, and which offers
      no action.
 
-Needs a display, the session bus (run under dbus-run-session) and pyatspi.
+Needs an X display of its own (synthetic keys go to its focus), the session
+bus (run under dbus-run-session) and pyatspi; atspi_screen_reader.sh sets
+these up.
 Exits 0 on success, 1 on a failure, 77 when pyatspi is missing. Every wait is
 bounded (20 s at most).
 """
@@ -135,7 +137,8 @@ def main():
     if not check(len(messages) == 61, f"the fortune table has 61 messages ({len(messages)})"):
         return
 
-    environment = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+    # On the X server the keys are typed into, whatever platform the caller set.
+    environment = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
     program = subprocess.Popen([kanmeri], env=environment)
     try:
         run(messages)
