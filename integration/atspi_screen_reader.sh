@@ -36,16 +36,39 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# -displayfd: the server takes the first free display number itself.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 1 200); do
-    [[ -s $work/display ]] && break
-    kill -0 "$xvfb_pid" 2>/dev/null || break
-    sleep 0.1
+# A display number that no X server on this machine uses: neither a lock
+# file here nor a listening socket name, which X servers in other roots (the
+# clean-install test's chroot) share with this one. From 90 up, out of the
+# way of servers that take the first free number.
+free_display() {
+    local n
+    for ((n = $1; n < 190; n++)); do
+        [[ -e /tmp/.X$n-lock || -e /tmp/.X11-unix/X$n ]] && continue
+        grep -q "@/tmp/.X11-unix/X$n\$" /proc/net/unix 2>/dev/null && continue
+        echo "$n"
+        return 0
+    done
+    return 1
+}
+display=89
+for _ in 1 2 3 4 5; do
+    display=$(free_display $((display + 1))) || break
+    # -noreset: the server would otherwise reset when its last client leaves
+    # (the accessibility bus launcher, after publishing its address), and
+    # refuse the program that connects in that moment.
+    Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
+    xvfb_pid=$!
+    for _ in $(seq 1 200); do
+        [[ -S /tmp/.X11-unix/X$display ]] && break
+        kill -0 "$xvfb_pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    [[ -S /tmp/.X11-unix/X$display ]] && kill -0 "$xvfb_pid" 2>/dev/null && break
+    wait "$xvfb_pid" 2>/dev/null
+    xvfb_pid=
 done
-[[ -s $work/display ]] || { echo "FAIL: the virtual X server did not start"; exit 1; }
-export DISPLAY=":$(<"$work/display")"
+[[ -n $xvfb_pid ]] || { echo "FAIL: no virtual X server started"; cat "$work/xvfb.log"; exit 1; }
+export DISPLAY=":$display"
 unset WAYLAND_DISPLAY
 export XDG_RUNTIME_DIR=$work
 
