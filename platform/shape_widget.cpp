@@ -23,8 +23,9 @@ void ShapeWidget::sync(model::Property property) {
         return;
     }
     setGeometry(toPixels(shape_.rect()));
-    if (outline_ != nullptr && QAccessible::isActive()) {
-        QAccessibleValueChangeEvent event(this, modelWidth());
+    if (outline_ != nullptr && outline_->modelWidth() > 0 && QAccessible::isActive()) {
+        // The bar's accessible value is the filled share of its outline.
+        QAccessibleValueChangeEvent event(this, double{modelWidth()} / outline_->modelWidth());
         QAccessible::updateAccessibility(&event);
     }
 }
