@@ -19,6 +19,8 @@
 #include <QWidget>
 #include <cstdlib>
 
+#include "bench/first_paint_exit.h"
+
 namespace {
 
 QFont japaneseGothic() {
@@ -29,20 +31,6 @@ QFont japaneseGothic() {
     font.setPixelSize(16);
     return font;
 }
-
-class FirstPaintExit : public QObject {
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Paint) {
-            // The frame is painted and flushed before the next event is taken;
-            // a posted event comes before anything the paint queued after itself.
-            QMetaObject::invokeMethod(
-                QCoreApplication::instance(), [] { std::_Exit(0); }, Qt::QueuedConnection);
-            watched->removeEventFilter(this);
-        }
-        return false;
-    }
-};
 
 #ifdef BARE_CLOCK
 QString dateText(const QDate& date) {
@@ -86,10 +74,7 @@ int main(int argc, char** argv) {
 #ifdef BARE_CLOCK
     startClock(window, font);
 #endif
-    FirstPaintExit exitHook;
-    if (!qEnvironmentVariableIsEmpty("KANMERI_EXIT_AFTER_FIRST_PAINT")) {
-        window.installEventFilter(&exitHook);
-    }
+    kanmeri::bench::exitAfterFirstPaint(window);
     window.show();
     return QApplication::exec();
 }

@@ -21,6 +21,8 @@
 #include <QTimer>
 #include <cstdlib>
 
+#include "bench/first_paint_exit.h"
+
 namespace {
 
 QString gothic() {
@@ -84,18 +86,6 @@ QFrame* bar(QWidget* window, QRect geometry, QColor fill) {
     f->setAutoFillBackground(true);
     return f;
 }
-
-class FirstPaintExit : public QObject {
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Paint) {
-            QMetaObject::invokeMethod(
-                QCoreApplication::instance(), [] { std::_Exit(0); }, Qt::QueuedConnection);
-            watched->removeEventFilter(this);
-        }
-        return false;
-    }
-};
 
 const char16_t* const kDays[] = {u"月曜日", u"火曜日", u"水曜日", u"木曜日",
                                  u"金曜日", u"土曜日", u"日曜日"};
@@ -185,10 +175,7 @@ int main(int argc, char** argv) {
     });
     seconds.start(2000);
 
-    FirstPaintExit exitHook;
-    if (!qEnvironmentVariableIsEmpty("KANMERI_EXIT_AFTER_FIRST_PAINT")) {
-        window.installEventFilter(&exitHook);
-    }
+    kanmeri::bench::exitAfterFirstPaint(window);
     window.show();
     inymd->setFocus();
     return QApplication::exec();
