@@ -85,7 +85,10 @@ struct Shown {
         services.deliver([this] { services.showWindow(window); });
         if (QWidget* v = services.viewOf(window)) {
             v->activateWindow();
-            static_cast<void>(QTest::qWaitForWindowExposed(v));
+            static_cast<void>(QTest::qWaitForWindowExposed(v, kPatienceMs));
+            // The X server gives the focus when it gets to it; keys sent to
+            // the focus widget before then go nowhere.
+            static_cast<void>(QTest::qWaitForWindowActive(v, kPatienceMs));
         }
     }
 

@@ -7,6 +7,7 @@
 #include "model/tests/support/recording_services.h"
 #include "platform/form_view.h"
 #include "platform/qt_services.h"
+#include "platform/tests/fixture.h"
 #include "windows/app_windows.h"
 
 namespace kanmeri::platform::testing {
@@ -24,7 +25,10 @@ struct RealApp {
         clock.time = time;
         windows.registerWith(program);
         services.deliver([this] { services.showWindow(windows.main()); });
-        static_cast<void>(QTest::qWaitForWindowExposed(view(windows.main())));
+        static_cast<void>(QTest::qWaitForWindowExposed(view(windows.main()), kPatienceMs));
+        // The focus comes when the X server gets to it; the tests that type
+        // into the focus widget need it.
+        static_cast<void>(QTest::qWaitForWindowActive(view(windows.main()), kPatienceMs));
     }
 
     [[nodiscard]] FormView* view(const model::Window& window) const {
