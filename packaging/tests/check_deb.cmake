@@ -6,14 +6,7 @@ if(NOT DPKG_DEB)
     message(FATAL_ERROR "dpkg-deb is not installed")
 endif()
 
-file(REMOVE_RECURSE ${WORK_DIR})
-execute_process(
-    COMMAND ${CPACK} --config ${CONFIG} -G DEB -B ${WORK_DIR}
-    RESULT_VARIABLE result OUTPUT_VARIABLE log ERROR_VARIABLE log)
-file(GLOB packages ${WORK_DIR}/*.deb)
-if(NOT result EQUAL 0 OR NOT packages)
-    message(FATAL_ERROR "cpack made no package (${result}):\n${log}")
-endif()
+include(${CMAKE_CURRENT_LIST_DIR}/make_deb.cmake)
 list(GET packages 0 package)
 
 function(field name out)
