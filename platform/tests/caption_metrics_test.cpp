@@ -5,14 +5,12 @@
 // factor the desktop may use.
 #include <gtest/gtest.h>
 
-#include <QProcess>
-#include <cstdlib>
-
 #include "features/fortune.h"
 #include "features/weekday_lookup.h"
 #include "model/tests/support/printers.h"
 #include "platform/tests/caption_check.h"
 #include "platform/tests/real_app.h"
+#include "platform/tests/scale_factors.h"
 
 namespace kanmeri::platform::testing {
 namespace {
@@ -94,24 +92,10 @@ TEST(CaptionsAtScale, runningTexts_stayInsideTheirBoxes) {
 }
 
 TEST(CaptionsTest, scaleFactors_keepCaptionsInsideInAChildProcessEach) {
-    if (std::getenv("QT_SCALE_FACTOR") != nullptr) {
+    if (underChosenScaleFactor()) {
         GTEST_SKIP() << "already running under a chosen scale factor";
     }
-    for (const char* factor : {"1", "1.25", "1.5", "2"}) {
-        SCOPED_TRACE(factor);
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("QT_SCALE_FACTOR"), QString::fromLatin1(factor));
-        QProcess child;
-        child.setProcessEnvironment(environment);
-        child.setProcessChannelMode(QProcess::MergedChannels);
-        child.start(QCoreApplication::applicationFilePath(),
-                    {QStringLiteral("--gtest_filter=CaptionsAtScale.*")});
-        ASSERT_TRUE(child.waitForFinished(120000));
-        const QString output = QString::fromUtf8(child.readAll());
-        EXPECT_EQ(child.exitCode(), 0) << output.toStdString();
-        EXPECT_TRUE(output.contains(QStringLiteral("[  PASSED  ] 4 tests")))
-            << output.toStdString();
-    }
+    expectPassAtScaleFactors("CaptionsAtScale.*", 4, {"1", "1.25", "1.5", "2"});
 }
 
 }  // namespace

@@ -4,12 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
-#include <QProcess>
 #include <cmath>
 #include <cstdlib>
 
 #include "platform/tests/clock_support.h"
 #include "platform/tests/real_app.h"
+#include "platform/tests/scale_factors.h"
 
 namespace kanmeri::platform::testing {
 namespace {
@@ -105,24 +105,10 @@ TEST(HiDpiAtScale, bothWindows_keepLogicalLayoutAndGrabAtDeviceResolution) {
 }
 
 TEST(HiDpiTest, scaleFactors_keepLayoutInAChildProcessEach) {
-    if (std::getenv("QT_SCALE_FACTOR") != nullptr) {
+    if (underChosenScaleFactor()) {
         GTEST_SKIP() << "already running under a chosen scale factor";
     }
-    for (const char* factor : {"1.25", "1.5", "2"}) {
-        SCOPED_TRACE(factor);
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("QT_SCALE_FACTOR"), QString::fromLatin1(factor));
-        QProcess child;
-        child.setProcessEnvironment(environment);
-        child.setProcessChannelMode(QProcess::MergedChannels);
-        child.start(QCoreApplication::applicationFilePath(),
-                    {QStringLiteral("--gtest_filter=HiDpiAtScale.*")});
-        ASSERT_TRUE(child.waitForFinished(kPatienceMs));
-        const QString output = QString::fromUtf8(child.readAll());
-        EXPECT_EQ(child.exitCode(), 0) << output.toStdString();
-        EXPECT_TRUE(output.contains(QStringLiteral("[       OK ] HiDpiAtScale.")))
-            << output.toStdString();
-    }
+    expectPassAtScaleFactors("HiDpiAtScale.*", 1, {"1.25", "1.5", "2"});
 }
 
 }  // namespace
