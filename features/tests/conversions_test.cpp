@@ -114,7 +114,9 @@ TEST(DateFromText, megabyteOfSpacesOrDigits_isReadInOnePass) {
     EXPECT_EQ(dateFromText(model::Text(1 << 20, u' ') + u"2000/01/01"), (model::Date{2000, 1, 1}));
     EXPECT_THROW((void)dateFromText(model::Text(1 << 20, u' ') + u"x"), Failure);
     EXPECT_THROW((void)numberFromText(model::Text(1 << 20, u' ') + u"x"), Failure);
-    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
+    // A ceiling that no busy machine reaches in one pass, while reading the
+    // text again for each character (10^12 steps) would take hours.
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(60));
 }
 
 TEST(NumberFromText, numberForms_readTheirValue) {
