@@ -43,10 +43,10 @@ plugin=$(find /usr/lib -path '*qt6/plugins/platforms/libqxcb.so' -print -quit)
 [[ -n $plugin ]] || fail "no Qt xcb platform plugin was installed"
 [[ -z $(missing_libraries "$plugin") ]] ||
     fail "$plugin lacks libraries: $(missing_libraries "$plugin")"
-# The sound library is opened on the first beep, so no linker dependency
-# names it. The cache listing is read whole before it is searched: under
-# pipefail, `ldconfig -p | grep -q` fails at random when grep stops at the
-# first match and ldconfig is killed by SIGPIPE on its next write.
+# The sound library, by name in the linker cache. The listing is read whole
+# before it is searched: piped into a search that stops at its first match,
+# ldconfig would be killed by SIGPIPE on its next write, and under pipefail
+# the check would fail at random.
 libraries=$(ldconfig -p)
 grep -q 'libcanberra\.so\.0 ' <<<"$libraries" || fail "libcanberra.so.0 was not installed"
 [[ -n $(find /usr/share/fonts -iname 'ipagp*' -print -quit) ]] ||
