@@ -12,7 +12,7 @@ constexpr qreal kOneLine = 1 << 20;
 // Summed advances carry rounding; a caption that fits exactly must not wrap.
 constexpr qreal kSlack = 1.0 / 64;
 
-// Lays `layout` out on one line from (x, y) for its top-left.
+// Shapes `layout` in `font` and lays it out on one line.
 void layOutOneLine(QTextLayout& layout, const QFont& font) {
     layout.setFont(font);
     layout.setCacheEnabled(true);
