@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QTextOption>
+#include <cmath>
 
 namespace kanmeri::platform {
 
@@ -33,6 +34,10 @@ void layOutOneLine(QTextLayout& layout, const QFont& font) {
 
 CaptionLayout::CaptionLayout() = default;
 CaptionLayout::~CaptionLayout() = default;
+
+int CaptionLayout::oneLineWidth() const {
+    return static_cast<int>(std::ceil(advanceWidth() - kSlack));
+}
 
 void CaptionLayout::setText(const QString& text, const QFont& font) {
     if (width_ >= 0 && text == whole_.text() && font == font_) {

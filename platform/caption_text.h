@@ -32,6 +32,8 @@ public:
 
     // The sum of the advance widths of the whole caption on one line.
     [[nodiscard]] qreal advanceWidth() const { return ends_.back(); }
+    // The least whole number of pixels on which the caption stays on one line.
+    [[nodiscard]] int oneLineWidth() const;
     // The height of one line: the font's pixel size.
     [[nodiscard]] int lineHeight() const { return font_.pixelSize(); }
 

@@ -2,7 +2,6 @@
 
 #include <QMouseEvent>
 #include <QPainter>
-#include <cmath>
 
 #include "platform/look.h"
 
@@ -47,10 +46,8 @@ void LabelWidget::followCaption() {
 
 void LabelWidget::fitCaption() {
     const int border = label_.border() ? 2 * kBorder : 0;
-    // The advances may add up to a hair over a whole pixel.
-    const int width = static_cast<int>(std::ceil(caption_.advanceWidth() - 1.0 / 64));
     model::TwipsRect rect = label_.rect();
-    rect.width = toTwips(width + border);
+    rect.width = toTwips(caption_.oneLineWidth() + border);
     rect.height = toTwips(caption_.lineHeight() + border);
     label_.setRect(rect);
 }
