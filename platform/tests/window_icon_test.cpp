@@ -1,5 +1,5 @@
-// The window icon comes after the first frame, and every load of a window
-// shows the very same icon, so that reloading leaves nothing behind in the
+// A shown window carries its design's icon, and every load of a window shows
+// the very same icon, so that reloading leaves nothing behind in the
 // toolkit's pixmap cache.
 #include <gtest/gtest.h>
 
@@ -19,11 +19,11 @@ qint64 shownIconKey(const QWidget* view) {
     return view->windowIcon().cacheKey();
 }
 
-TEST(WindowIconTest, shownWindow_getsDesignIconAfterFirstFrame) {
+TEST(WindowIconTest, shownWindow_carriesDesignIcon) {
     RealApp app;
     FormView* main = app.view(app.windows.main());
     ASSERT_NE(main, nullptr);
-    ASSERT_NE(shownIconKey(main), 0) << "no icon after the first frame";
+    ASSERT_NE(shownIconKey(main), 0) << "no icon";
     EXPECT_EQ(main->windowIcon().availableSizes(), QIcon(":/kanmeri/smiley.ico").availableSizes());
 }
 
