@@ -69,12 +69,7 @@ public:
     }
 
     [[nodiscard]] QVariant currentValue() const override {
-        const auto* bar = static_cast<const ShapeWidget*>(widget());
-        const ShapeWidget* outline = bar->outline();
-        if (outline == nullptr || outline->modelWidth() <= 0) {
-            return 0.0;
-        }
-        return static_cast<double>(bar->modelWidth()) / static_cast<double>(outline->modelWidth());
+        return static_cast<const ShapeWidget*>(widget())->filledShare();
     }
     void setCurrentValue(const QVariant& /*value*/) override {}
     [[nodiscard]] QVariant maximumValue() const override { return 1.0; }

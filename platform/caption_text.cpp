@@ -106,7 +106,11 @@ void CaptionLayout::placeWhole(qreal x) {
 }
 
 void CaptionLayout::draw(QPainter& painter, QPointF topLeft) const {
-    for (const QTextLayout* line : lines()) {
+    // Drawn on every clock tick: no list of lines is made for it.
+    if (wrapped_.empty()) {
+        whole_.draw(&painter, topLeft);
+    }
+    for (const auto& line : wrapped_) {
         line->draw(&painter, topLeft);
     }
 }

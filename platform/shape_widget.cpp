@@ -23,11 +23,17 @@ void ShapeWidget::sync(model::Property property) {
         return;
     }
     setGeometry(toPixels(shape_.rect()));
-    if (outline_ != nullptr && outline_->modelWidth() > 0 && QAccessible::isActive()) {
-        // The bar's accessible value is the filled share of its outline.
-        QAccessibleValueChangeEvent event(this, double{modelWidth()} / outline_->modelWidth());
+    if (outline_ != nullptr && QAccessible::isActive()) {
+        QAccessibleValueChangeEvent event(this, filledShare());
         QAccessible::updateAccessibility(&event);
     }
+}
+
+double ShapeWidget::filledShare() const {
+    if (outline_ == nullptr || outline_->modelWidth() <= 0) {
+        return 0.0;
+    }
+    return double{modelWidth()} / double{outline_->modelWidth()};
 }
 
 void ShapeWidget::setOutline(ShapeWidget* outline) {

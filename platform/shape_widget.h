@@ -23,6 +23,9 @@ public:
     [[nodiscard]] ShapeWidget* outline() const { return outline_; }
     // Width of the model shape in twips, exactly as set.
     [[nodiscard]] float modelWidth() const { return shape_.width(); }
+    // The share of its outline that a bar's filled part covers, 0 to 1 (from
+    // the model's widths); 0 for a shape that fills no outline.
+    [[nodiscard]] double filledShare() const;
 
 private:
     model::Shape& shape_;

@@ -4,11 +4,6 @@
 // windows' timers themselves, or count their real ticks (fixture.h).
 #include <gtest/gtest.h>
 
-#include <QFontMetrics>
-#include <QImage>
-#include <QPainter>
-#include <QTest>
-#include <functional>
 #include <string>
 
 #include "model/controls.h"
