@@ -57,7 +57,7 @@ void drawFrom(FortuneDraw draw, model::WindowServices& services, const model::Cl
     // Worked on copies and committed by show(), so that the state set before
     // the draw does not outlive a draw that fails.
     const std::int16_t kazu = roundToInteger(value);
-    const auto byou = static_cast<std::int16_t>(clock.now().second);
+    const auto byou = static_cast<std::int16_t>(clock.read().time.second);
     show(draw, choose(kazu, byou));
     draw.insuu.setText(model::Text());
 }

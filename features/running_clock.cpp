@@ -91,7 +91,7 @@ void Timer1_Timer(ClockDisplay display, const model::Clock& clock) {
 
 void Timer2_Timer(SecondsBar bar, const model::Clock& clock) {
     const float step = bar.shpwaku.width() / 60.0F;
-    bar.shpscale.setWidth(step * static_cast<float>(clock.now().second));
+    bar.shpscale.setWidth(step * static_cast<float>(clock.read().time.second));
 }
 
 }  // namespace kanmeri::features

@@ -11,9 +11,9 @@
 #include <memory>
 
 #include "model/program.h"
-#include "platform/form_view.h"
 #include "platform/qt_clock.h"
 #include "platform/qt_services.h"
+#include "platform/tests/widgets_of.h"
 #include "windows/app_windows.h"
 
 namespace kanmeri::integration {
@@ -60,12 +60,9 @@ protected:
         settle();
     }
 
-    platform::FormView* view(const model::Window& window) const {
-        return static_cast<platform::FormView*>(services.viewOf(window));
-    }
-    QWidget* widget(const model::Window& window, const model::Control& control) const {
-        platform::FormView* shown = view(window);
-        return shown == nullptr ? nullptr : shown->widgetFor(control);
+    static QWidget* view(const model::Window& window) { return platform::testing::viewOf(window); }
+    static QWidget* widget(const model::Window& /*window*/, const model::Control& control) {
+        return platform::testing::widgetOf(control);
     }
     void click(const model::Window& window, const model::Control& control) {
         QWidget* target = widget(window, control);
@@ -85,7 +82,7 @@ protected:
 };
 
 TEST_F(WholeProgram, lookupThenSwitch_showsWeekdayAndBringsMainBackFresh) {
-    platform::FormView* main = view(windows.main());
+    QWidget* main = view(windows.main());
     ASSERT_NE(main, nullptr);
     EXPECT_TRUE(QTest::qWaitForWindowExposed(main));
     EXPECT_EQ(main->windowTitle(),

@@ -31,14 +31,10 @@ struct LocalTime {
 class Clock {
 public:
     virtual ~Clock() = default;
-    // Today's local date, without the time of day.
-    [[nodiscard]] virtual Date today() const = 0;
-    // The local time of day now, to the second, without the date.
-    [[nodiscard]] virtual TimeOfDay now() const = 0;
-    // Both at one instant, so that a reading just at midnight never pairs
-    // one day's date with the next day's time. The default asks for both in
-    // turn, which suits clocks that do not move by themselves.
-    [[nodiscard]] virtual LocalTime read() const { return {today(), now()}; }
+    // Today's local date and the time of day now, to the second, read at one
+    // instant, so that a reading just at midnight never pairs one day's date
+    // with the next day's time.
+    [[nodiscard]] virtual LocalTime read() const = 0;
 };
 
 }  // namespace kanmeri::model

@@ -23,6 +23,11 @@ CaptionedControl::CaptionedControl(Form& form, ControlKind kind, ControlDesign d
                                    Frame* parent, Text caption)
     : Control(form, kind, std::move(design), parent), caption_(std::move(caption)) {}
 
+Text CaptionedControl::accessibleName() const {
+    Text name = Control::accessibleName();
+    return name.empty() ? caption_ : name;
+}
+
 void CaptionedControl::setCaption(Text caption) {
     if (caption == caption_) {
         return;

@@ -21,6 +21,9 @@ enum class ControlKind { TextBox, Label, CommandButton, OptionButton, Frame, Sha
 // What changed on a control; passed to the form's observer.
 enum class Property { Text, Caption, Value, Geometry };
 
+// What a control is to assistive technology (a screen reader).
+enum class Role { None, StaticText, Entry, Button, Option, Group, Graphic, ProgressBar };
+
 // Design-time values shared by every kind of control.
 struct ControlDesign {
     Text name;                          // exact, unique in the window (arrays share it)
@@ -28,6 +31,8 @@ struct ControlDesign {
     TwipsRect rect;                     // relative to the parent (window or frame)
     int tabIndex = -1;                  // -1 for controls without a tab position
     Style style;
+    Role role = Role::None;
+    Text accessibleName;  // what a screen reader calls it; empty for its caption
 };
 
 class Control {
@@ -44,6 +49,11 @@ public:
     [[nodiscard]] const TwipsRect& rect() const { return design_.rect; }
     [[nodiscard]] int tabIndex() const { return design_.tabIndex; }
     [[nodiscard]] const Style& style() const { return design_.style; }
+    [[nodiscard]] Role role() const { return design_.role; }
+    // The name a screen reader gives the control.
+    [[nodiscard]] virtual Text accessibleName() const { return design_.accessibleName; }
+    // What a screen reader tells of the control's state beyond its name; empty for nothing.
+    [[nodiscard]] virtual Text description() const { return {}; }
 
     // Moves or resizes the control; notifies Property::Geometry on a change.
     void setRect(const TwipsRect& rect);
@@ -66,6 +76,8 @@ private:
 class CaptionedControl : public Control {
 public:
     [[nodiscard]] const Text& caption() const { return caption_; }
+    // The design's accessible name, or else the caption.
+    [[nodiscard]] Text accessibleName() const override;
     // Notifies Property::Caption when the caption differs.
     void setCaption(Text caption);
 

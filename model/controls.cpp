@@ -1,6 +1,8 @@
 #include "model/controls.h"
 
 #include <algorithm>
+#include <cmath>
+#include <string>
 
 #include "model/form.h"
 
@@ -16,19 +18,6 @@ void TextBox::setText(Text text) {
 void TextBox::edit(Text text, std::size_t caret) {
     const std::size_t at = std::min(caret, text.size());
     replace(std::move(text), at);
-}
-
-void TextBox::type(char16_t character) {
-    keyPress.raise(static_cast<std::int16_t>(character));
-    if (character == u'\r') {
-        return;
-    }
-    // The KeyPress handler may have replaced the text; insert into what is
-    // there now.
-    Text next = text_;
-    const std::size_t at = std::min(caret_, next.size());
-    next.insert(next.begin() + static_cast<std::ptrdiff_t>(at), character);
-    edit(std::move(next), at + 1);
 }
 
 void TextBox::replace(Text text, std::size_t caret) {
@@ -84,15 +73,19 @@ void Shape::setWidth(float twips) {
     setRect(next);
 }
 
+Text Shape::description() const {
+    if (shape_.bar == nullptr || shape_.bar->width() <= 0) {
+        return {};
+    }
+    const long percent = std::lround(100.0 * width() / shape_.bar->width());
+    const std::string digits = std::to_string(std::clamp(percent, 0L, 100L)) + "%";
+    return {digits.begin(), digits.end()};
+}
+
 Timer::Timer(Form& form, ControlDesign design, int intervalMs, bool enabled)
     : Control(form, ControlKind::Timer, std::move(design), nullptr),
       interval_(intervalMs),
       enabled_(enabled) {}
 
-void Timer::tick() const {
-    if (enabled_ && form().live()) {
-        timer.raise();
-    }
-}
 
 }  // namespace kanmeri::model

@@ -25,9 +25,6 @@ public:
     // The text and caret as the user's typing or pasting left them; Change
     // fires when the text differs.
     void edit(Text text, std::size_t caret);
-    // One typed character as the keyboard delivers it: KeyPress first, then,
-    // unless it is Enter (13), the character goes in at the caret.
-    void type(char16_t character);
 
     [[nodiscard]] bool canTakeFocus() const override { return true; }
 
@@ -98,9 +95,12 @@ private:
     bool value_;
 };
 
+class Shape;
+
 struct ShapeDesign {
     Rgb fill = 0xFFFFFF;
-    Rgb border = 0x000000;  // 1 px
+    Rgb border = 0x000000;     // 1 px
+    const Shape* bar = nullptr;  // the outline whose share this shape fills, if any
 };
 
 class Shape : public Control {
@@ -112,6 +112,9 @@ public:
     [[nodiscard]] float width() const { return rect().width; }
     // Keeps the left edge; notifies Property::Geometry on a change.
     void setWidth(float twips);
+    // For the filled part of a bar, the share of its outline it fills as a
+    // whole percentage ("0%" to "100%"); empty for any other shape.
+    [[nodiscard]] Text description() const override;
 
 private:
     ShapeDesign shape_;
@@ -122,10 +125,8 @@ public:
     Timer(Form& form, ControlDesign design, int intervalMs, bool enabled);
 
     [[nodiscard]] int interval() const { return interval_; }
+    // Whether it ticks while its window is loaded (see Program::dispatch).
     [[nodiscard]] bool enabled() const { return enabled_; }
-    // Raises the Timer event, but only while the timer is enabled and its form
-    // is the loaded one of its window and that form's Load has returned.
-    void tick() const;
 
     Event<> timer;
 

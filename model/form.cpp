@@ -6,15 +6,6 @@
 
 namespace kanmeri::model {
 
-Control* Form::find(TextView name, std::optional<std::int16_t> index) const {
-    for (const auto& control : controls_) {
-        if (control->name() == name && control->index() == index) {
-            return control.get();
-        }
-    }
-    return nullptr;
-}
-
 std::vector<Control*> Form::tabOrder() const {
     std::vector<Control*> order;
     for (const auto& control : controls_) {

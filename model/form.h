@@ -39,7 +39,6 @@ public:
     [[nodiscard]] const std::vector<std::unique_ptr<Control>>& controls() const {
         return controls_;
     }
-    [[nodiscard]] Control* find(TextView name, std::optional<std::int16_t> index = {}) const;
 
     // Focusable controls by tab position.
     [[nodiscard]] std::vector<Control*> tabOrder() const;

@@ -11,28 +11,33 @@ bool Program::anyLoaded() const {
                        [](const Window* window) { return window->loaded(); });
 }
 
+bool Program::dispatch(const Control& control, const std::function<void()>& change) {
+    return dispatch([&] {
+        if (control.form().live()) {
+            change();
+        }
+    });
+}
+
 bool Program::dispatch(const std::function<void()>& handler) {
-    ++depth_;
+    enter();
     try {
         handler();
-    } catch (...) {
-        // Only handlers without a trap get here; the event is dropped and the
-        // program goes on, as it would after any other ignored event.
+    } catch (...) {  // dropped: see leave()
     }
-    --depth_;
-    if (depth_ > 0) {
+    return leave();
+}
+
+bool Program::leave() {
+    // Only handlers without a trap let a failure out to dispatch; the event is
+    // dropped and the program goes on, as it would after any ignored event.
+    if (--depth_ > 0) {
         return false;
     }
     for (Window* window : windows_) {
         window->releaseRetired();
     }
     return !anyLoaded();
-}
-
-void Program::unloadAll() {
-    for (Window* window : windows_) {
-        window->unload();
-    }
 }
 
 }  // namespace kanmeri::model

@@ -4,15 +4,9 @@
 // its accessibility hooks. Exactly one exists while the program runs; the
 // entry makes it before anything else. The text caret rests after a while
 // without input (platform/caret_rest.h).
-//
-// For start-up measurements: when KANMERI_EXIT_AFTER_FIRST_PAINT is set to a
-// non-empty value, the process ends with status 0 (std::_Exit, no teardown)
-// as soon as a window's first frame has been painted and sent to the display
-// server, so that the time from exec to exit is the time to the first frame.
 #include <memory>
 
 class QApplication;
-class QObject;
 
 namespace kanmeri::platform {
 
@@ -29,7 +23,6 @@ public:
 private:
     std::unique_ptr<QApplication> app_;
     std::unique_ptr<CaretRest> caretRest_;
-    std::unique_ptr<QObject> exitAfterFirstPaint_;  // only while measuring
 };
 
 }  // namespace kanmeri::platform

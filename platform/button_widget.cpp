@@ -8,26 +8,26 @@
 
 namespace kanmeri::platform {
 
-ButtonWidget::ButtonWidget(model::CommandButton& button, Deliver deliver, QWidget* parent)
-    : QPushButton(parent), button_(button), deliver_(std::move(deliver)) {
+ButtonWidget::ButtonWidget(model::CommandButton& button, Delivery& delivery, QWidget* parent)
+    : QPushButton(parent), button_(button) {
     setFont(toFont(button.style().font));
     setAutoDefault(false);
     setDefault(false);
     setFocusPolicy(Qt::StrongFocus);
     setGeometry(toPixels(button.rect()));
-    sync(model::Property::Caption);
+    follow(model::Property::Caption);
     connect(this, &QPushButton::clicked, this,
-            [this] { deliver_([this] { button_.click.raise(); }); });
+            [this, &delivery] { delivery.raise(button_, button_.click); });
 }
 
-void ButtonWidget::sync(model::Property property) {
+void ButtonWidget::follow(model::Property property) {
     if (property == model::Property::Geometry) {
         setGeometry(toPixels(button_.rect()));
     } else if (property == model::Property::Caption) {
         // The text serves accessibility and size hints; the face is drawn
         // below so that long captions wrap.
         setText(toQString(button_.caption()));
-        setAccessibleName(text());
+        followAccess(*this, button_);
         caption_.setText(text(), font());
         update();
     }

@@ -8,17 +8,17 @@
 
 #include "model/controls.h"
 #include "platform/caption_text.h"
-#include "platform/deliver.h"
+#include "platform/control_view.h"
 
 namespace kanmeri::platform {
 
-class ButtonWidget : public QPushButton {
+class ButtonWidget : public QPushButton, public ControlView {
     Q_OBJECT
 
 public:
-    ButtonWidget(model::CommandButton& button, Deliver deliver, QWidget* parent);
+    ButtonWidget(model::CommandButton& button, Delivery& delivery, QWidget* parent);
 
-    void sync(model::Property property);
+    void follow(model::Property property) override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -26,7 +26,6 @@ protected:
 
 private:
     model::CommandButton& button_;
-    Deliver deliver_;
     CaptionLayout caption_;
 };
 

@@ -115,15 +115,4 @@ void CaptionLayout::draw(QPainter& painter, QPointF topLeft) const {
     }
 }
 
-std::vector<const QTextLayout*> CaptionLayout::lines() const {
-    if (wrapped_.empty()) {
-        return {&whole_};
-    }
-    std::vector<const QTextLayout*> out;
-    for (const auto& line : wrapped_) {
-        out.push_back(line.get());
-    }
-    return out;
-}
-
 }  // namespace kanmeri::platform

@@ -45,10 +45,6 @@ public:
     // Draws the lines laid out, the first line's top-left at `topLeft`.
     void draw(QPainter& painter, QPointF topLeft) const;
 
-    // One text layout a line, with the glyphs placed relative to the first
-    // line's top-left.
-    [[nodiscard]] std::vector<const QTextLayout*> lines() const;
-
 private:
     [[nodiscard]] int lineEnd(int start, qreal width) const;
     [[nodiscard]] qreal baseline() const;

@@ -18,8 +18,6 @@ public:
     CaretRest& operator=(const CaretRest&) = delete;
     ~CaretRest() override;
 
-    [[nodiscard]] bool resting() const { return resting_; }
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -2,23 +2,14 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QPointer>
 #include <limits>
 
 #include "platform/look.h"
 
 namespace kanmeri::platform {
 
-namespace {
-
-bool isEnter(const QKeyEvent& event) {
-    return event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter;
-}
-
-}  // namespace
-
-EntryWidget::EntryWidget(model::TextBox& box, Deliver deliver, QWidget* parent)
-    : QLineEdit(parent), box_(box), deliver_(std::move(deliver)) {
+EntryWidget::EntryWidget(model::TextBox& box, Delivery& delivery, QWidget* parent)
+    : QLineEdit(parent), box_(box), delivery_(delivery) {
     setFont(toFont(box.style().font));
     setAlignment((box.alignment() == model::Alignment::Centre ? Qt::AlignHCenter : Qt::AlignLeft) |
                  Qt::AlignVCenter);
@@ -27,25 +18,25 @@ EntryWidget::EntryWidget(model::TextBox& box, Deliver deliver, QWidget* parent)
     setFocusPolicy(Qt::StrongFocus);
     setGeometry(toPixels(box.rect()));
     setText(toQString(box.text()));
-    setAccessibleName(text());
-    connect(this, &QLineEdit::textEdited, this, &EntryWidget::edited);
+    followAccess(*this, box);
+    connect(this, &QLineEdit::textEdited, this, [this](const QString& text) {
+        const auto caret = static_cast<std::size_t>(cursorPosition());
+        delivery_.change(box_, [this, &text, caret] { box_.edit(toText(text), caret); });
+    });
 }
 
-void EntryWidget::sync(model::Property property) {
+void EntryWidget::follow(model::Property property) {
     if (property == model::Property::Geometry) {
         setGeometry(toPixels(box_.rect()));
-        return;
+    } else if (property == model::Property::Text) {
+        // The user's own edit comes back here unchanged; only a handler's
+        // assignment moves the caret (to where the model put it).
+        if (const QString next = toQString(box_.text()); next != text()) {
+            const QSignalBlocker quiet(this);
+            setText(next);
+            setCursorPosition(static_cast<int>(box_.caret()));
+        }
     }
-    if (property != model::Property::Text) {
-        return;
-    }
-    const QString next = toQString(box_.text());
-    if (next != text()) {
-        const QSignalBlocker quiet(this);
-        setText(next);
-        setAccessibleName(next);
-    }
-    setCursorPosition(static_cast<int>(box_.caret()));
 }
 
 QVariant EntryWidget::inputMethodQuery(Qt::InputMethodQuery query) const {
@@ -58,41 +49,25 @@ QVariant EntryWidget::inputMethodQuery(Qt::InputMethodQuery query) const {
 }
 
 void EntryWidget::keyPressEvent(QKeyEvent* event) {
-    QPointer<EntryWidget> alive(this);
-    if (isEnter(*event)) {
-        raiseKeyPress(u'\r');
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        delivery_.raise(box_, box_.keyPress, std::int16_t{13});
         // Taken here, so no default button of any dialog or window hears it.
         event->accept();
         return;
     }
-    const QString typed = event->text();
-    for (const QChar unit : typed) {
+    for (const QChar unit : event->text()) {
         if (unit.unicode() >= 0x20 && unit.unicode() != 0x7F) {
-            raiseKeyPress(unit.unicode());
+            delivery_.raise(box_, box_.keyPress, static_cast<std::int16_t>(unit.unicode()));
         }
     }
-    // A KeyPress handler may have unloaded the window; its widgets are gone
-    // from the screen and take no more keys.
-    if (alive && isVisible()) {
-        QLineEdit::keyPressEvent(event);
-    }
+    QLineEdit::keyPressEvent(event);
 }
 
 void EntryWidget::mousePressEvent(QMouseEvent* event) {
     QLineEdit::mousePressEvent(event);
     if (event->button() == Qt::LeftButton) {
-        deliver_([this] { box_.click.raise(); });
+        delivery_.raise(box_, box_.click);
     }
-}
-
-void EntryWidget::raiseKeyPress(char16_t code) {
-    deliver_([this, code] { box_.keyPress.raise(static_cast<std::int16_t>(code)); });
-}
-
-void EntryWidget::edited(const QString& text) {
-    setAccessibleName(text);
-    const auto caret = static_cast<std::size_t>(cursorPosition());
-    deliver_([this, text, caret] { box_.edit(toText(text), caret); });
 }
 
 }  // namespace kanmeri::platform

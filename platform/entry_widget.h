@@ -6,18 +6,17 @@
 #include <QLineEdit>
 
 #include "model/controls.h"
-#include "platform/deliver.h"
+#include "platform/control_view.h"
 
 namespace kanmeri::platform {
 
-class EntryWidget : public QLineEdit {
+class EntryWidget : public QLineEdit, public ControlView {
     Q_OBJECT
 
 public:
-    EntryWidget(model::TextBox& box, Deliver deliver, QWidget* parent);
+    EntryWidget(model::TextBox& box, Delivery& delivery, QWidget* parent);
 
-    void sync(model::Property property);
-
+    void follow(model::Property property) override;
     [[nodiscard]] QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
 
 protected:
@@ -25,11 +24,8 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
-    void raiseKeyPress(char16_t code);
-    void edited(const QString& text);
-
     model::TextBox& box_;
-    Deliver deliver_;
+    Delivery& delivery_;
 };
 
 }  // namespace kanmeri::platform

@@ -7,8 +7,12 @@
 
 namespace kanmeri::platform {
 
-LabelWidget::LabelWidget(model::Label& label, Deliver deliver, QWidget* parent)
-    : QFrame(parent), label_(label), deliver_(std::move(deliver)) {
+LabelWidget::LabelWidget(model::Label& label, Delivery& delivery, QWidget* parent)
+    : DrawnControl(label.role(), parent),
+      label_(label),
+      delivery_(delivery),
+      pressable_(label.click.bound()),
+      centred_(label.alignment() == model::Alignment::Centre) {
     setFocusPolicy(Qt::NoFocus);
     setFont(toFont(label.style().font));
     if (label.style().foreColour) {
@@ -20,11 +24,11 @@ LabelWidget::LabelWidget(model::Label& label, Deliver deliver, QWidget* parent)
         setFrameStyle(QFrame::Panel | QFrame::Sunken);
         setLineWidth(kBorder);
     }
-    setGeometry(toPixels(label.rect()));
     followCaption();
+    setGeometry(toPixels(label.rect()));
 }
 
-void LabelWidget::sync(model::Property property) {
+void LabelWidget::follow(model::Property property) {
     if (property == model::Property::Caption) {
         followCaption();
     } else if (property == model::Property::Geometry) {
@@ -33,27 +37,21 @@ void LabelWidget::sync(model::Property property) {
 }
 
 void LabelWidget::followCaption() {
-    const QString text = toQString(label_.caption());
-    caption_.setText(text, font());
-    setAccessibleName(text);
+    caption_.setText(toQString(label_.caption()), font());
+    followAccess(*this, label_);
     if (label_.autoSize()) {
-        fitCaption();
-        // The model's notice may come before the view knows this widget.
-        setGeometry(toPixels(label_.rect()));
+        // The model's new size comes back as a geometry change.
+        const int border = label_.border() ? 2 * kBorder : 0;
+        model::TwipsRect rect = label_.rect();
+        rect.width = toTwips(caption_.oneLineWidth() + border);
+        rect.height = toTwips(caption_.lineHeight() + border);
+        label_.setRect(rect);
     }
     update();
 }
 
-void LabelWidget::fitCaption() {
-    const int border = label_.border() ? 2 * kBorder : 0;
-    model::TwipsRect rect = label_.rect();
-    rect.width = toTwips(caption_.oneLineWidth() + border);
-    rect.height = toTwips(caption_.lineHeight() + border);
-    label_.setRect(rect);
-}
-
 const CaptionLayout& LabelWidget::caption() const {
-    caption_.layOut(contentsRect().width(), label_.alignment() == model::Alignment::Centre);
+    caption_.layOut(contentsRect().width(), centred_);
     return caption_;
 }
 
@@ -80,9 +78,7 @@ void LabelWidget::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void LabelWidget::press() {
-    if (pressable()) {
-        deliver_([this] { label_.click.raise(); });
-    }
+    delivery_.raise(label_, label_.click);
 }
 
 }  // namespace kanmeri::platform

@@ -8,30 +8,25 @@
 // auto-size it writes its one-line size back into the model, which stays
 // the truth: the caption's advance width plus the border wide, the font's
 // pixel size plus the border high.
-#include <QFrame>
-
 #include "model/controls.h"
 #include "platform/caption_text.h"
-#include "platform/deliver.h"
+#include "platform/control_view.h"
 
 namespace kanmeri::platform {
 
-class LabelWidget : public QFrame {
+class LabelWidget : public DrawnControl {
     Q_OBJECT
 
 public:
     static constexpr int kBorder = 2;  // pixels on each side
 
-    LabelWidget(model::Label& label, Deliver deliver, QWidget* parent);
+    LabelWidget(model::Label& label, Delivery& delivery, QWidget* parent);
 
-    // Follows a change of the model label.
-    void sync(model::Property property);
-
-    // Raises the label's Click, as a mouse click on it does; nothing when
-    // the label has no Click handler. For assistive technology.
-    void press();
+    void follow(model::Property property) override;
     // Whether the label has a Click handler, so that pressing it does something.
-    [[nodiscard]] bool pressable() const { return label_.click.bound(); }
+    [[nodiscard]] bool pressable() const override { return pressable_; }
+    // Raises the label's Click, as a mouse click on it does.
+    void press() override;
 
     // The caption as laid out for the label's inner width.
     [[nodiscard]] const CaptionLayout& caption() const;
@@ -45,10 +40,11 @@ protected:
 
 private:
     void followCaption();
-    void fitCaption();
 
     model::Label& label_;
-    Deliver deliver_;
+    Delivery& delivery_;
+    const bool pressable_;
+    const bool centred_;
     mutable CaptionLayout caption_;  // laid out when first drawn at a width
     bool pressed_ = false;
 };

@@ -26,46 +26,40 @@ FrameWidget::FrameWidget(model::Frame& frame, QWidget* parent) : QGroupBox(paren
     applyStyle(*this, frame.style());
     setFocusPolicy(Qt::NoFocus);
     setGeometry(toPixels(frame.rect()));
-    sync(model::Property::Caption);
+    follow(model::Property::Caption);
 }
 
-void FrameWidget::sync(model::Property property) {
+void FrameWidget::follow(model::Property property) {
     if (property == model::Property::Geometry) {
         setGeometry(toPixels(frame_.rect()));
     } else if (property == model::Property::Caption) {
         setTitle(toQString(frame_.caption()));
-        setAccessibleName(title());
+        followAccess(*this, frame_);
     }
 }
 
-OptionWidget::OptionWidget(model::OptionButton& option, Deliver deliver, QWidget* parent)
-    : QRadioButton(parent), option_(option), deliver_(std::move(deliver)) {
+OptionWidget::OptionWidget(model::OptionButton& option, Delivery& delivery, QWidget* parent)
+    : QRadioButton(parent), option_(option) {
     applyStyle(*this, option.style());
     setAutoExclusive(true);
     setGeometry(toPixels(option.rect()));
-    sync(model::Property::Caption);
+    follow(model::Property::Caption);
     followValue();
-    connect(this, &QRadioButton::toggled, this, [this](bool checked) {
+    connect(this, &QRadioButton::toggled, this, [this, &delivery](bool checked) {
         if (checked) {
-            deliver_([this] { option_.select(); });
+            delivery.change(option_, [this] { option_.select(); });
         }
     });
 }
 
-void OptionWidget::sync(model::Property property) {
-    switch (property) {
-        case model::Property::Geometry:
-            setGeometry(toPixels(option_.rect()));
-            break;
-        case model::Property::Caption:
-            setText(toQString(option_.caption()));
-            setAccessibleName(text());
-            break;
-        case model::Property::Value:
-            followValue();
-            break;
-        case model::Property::Text:
-            break;
+void OptionWidget::follow(model::Property property) {
+    if (property == model::Property::Geometry) {
+        setGeometry(toPixels(option_.rect()));
+    } else if (property == model::Property::Caption) {
+        setText(toQString(option_.caption()));
+        followAccess(*this, option_);
+    } else if (property == model::Property::Value) {
+        followValue();
     }
 }
 

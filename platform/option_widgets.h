@@ -6,35 +6,34 @@
 #include <QRadioButton>
 
 #include "model/controls.h"
-#include "platform/deliver.h"
+#include "platform/control_view.h"
 
 namespace kanmeri::platform {
 
-class FrameWidget : public QGroupBox {
+class FrameWidget : public QGroupBox, public ControlView {
     Q_OBJECT
 
 public:
     FrameWidget(model::Frame& frame, QWidget* parent);
 
-    void sync(model::Property property);
+    void follow(model::Property property) override;
 
 private:
     model::Frame& frame_;
 };
 
-class OptionWidget : public QRadioButton {
+class OptionWidget : public QRadioButton, public ControlView {
     Q_OBJECT
 
 public:
-    OptionWidget(model::OptionButton& option, Deliver deliver, QWidget* parent);
+    OptionWidget(model::OptionButton& option, Delivery& delivery, QWidget* parent);
 
-    void sync(model::Property property);
+    void follow(model::Property property) override;
 
 private:
     void followValue();
 
     model::OptionButton& option_;
-    Deliver deliver_;
 };
 
 }  // namespace kanmeri::platform

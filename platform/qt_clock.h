@@ -6,8 +6,6 @@ namespace kanmeri::platform {
 
 class QtClock : public model::Clock {
 public:
-    [[nodiscard]] model::Date today() const override;
-    [[nodiscard]] model::TimeOfDay now() const override;
     [[nodiscard]] model::LocalTime read() const override;
 };
 

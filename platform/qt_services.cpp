@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QIcon>
 #include <QMessageBox>
-#include <QPointer>
 #include <QScreen>
 #include <QStyle>
 #include <map>
@@ -18,11 +17,12 @@
 namespace kanmeri::platform {
 
 struct QtServices::Impl {
-    explicit Impl(model::Program& p) : program(p) {}
+    explicit Impl(model::Program& p) : program(p), delivery(p) {}
 
     model::Program& program;
+    Delivery delivery;  // for handlers of no window's: never closed
     Beeper beeper;
-    std::map<model::Window*, QPointer<FormView>> views;
+    std::map<model::Window*, FormView*> views;
     // One icon per file for the life of the program: a fresh one per load
     // would leave its pixmaps behind in the toolkit's cache every time.
     std::map<std::string, QIcon> icons;
@@ -37,7 +37,7 @@ struct QtServices::Impl {
 
     [[nodiscard]] FormView* viewOf(const model::Window& window) const {
         const auto found = views.find(const_cast<model::Window*>(&window));
-        return found == views.end() ? nullptr : found->second.data();
+        return found == views.end() ? nullptr : found->second;
     }
 };
 
@@ -62,7 +62,7 @@ QtServices::QtServices(model::Program& program) : impl_(std::make_unique<Impl>(p
 QtServices::~QtServices() {
     // The windows may be gone already; a view's destructor never asks them.
     for (auto& [window, view] : impl_->views) {
-        delete view.data();
+        delete view;
     }
 }
 
@@ -81,17 +81,13 @@ void QtServices::beep() {
 }
 
 void QtServices::setFocus(model::TextBox& box) {
-    FormView* view = impl_->viewOf(box.form().window());
-    if (view == nullptr || !view->attached()) {
-        return;
-    }
-    if (QWidget* widget = view->widgetFor(box)) {
-        widget->setFocus(Qt::OtherFocusReason);
+    if (FormView* view = impl_->viewOf(box.form().window())) {
+        view->focus(box);
     }
 }
 
 void QtServices::showWindow(model::Window& window) {
-    if (FormView* view = impl_->viewOf(window); view != nullptr && view->attached()) {
+    if (FormView* view = impl_->viewOf(window)) {
         view->show();
         view->raise();
         view->activateWindow();
@@ -104,8 +100,7 @@ void QtServices::showWindow(model::Window& window) {
     }
     const std::string& icon = window.design().icon;
     auto* view = new FormView(
-        window, [this](const Handler& handler) { deliver(handler); },
-        [this, &window] { deliver([this, &window] { unloadWindow(window); }); },
+        window, impl_->program, [this, &window] { unloadWindow(window); },
         icon.empty() ? QIcon() : impl_->icon(icon));
     impl_->views[&window] = view;
     view->show();
@@ -119,14 +114,12 @@ void QtServices::unloadWindow(model::Window& window) {
     if (found == impl_->views.end()) {
         return;
     }
-    QPointer<FormView> view = found->second;
+    FormView* view = found->second;
     impl_->views.erase(found);
-    if (view != nullptr) {
-        view->detach();
-        view->hide();
-        // The running handler may have come from one of its widgets.
-        view->deleteLater();
-    }
+    view->detach();
+    view->hide();
+    // The running handler may have come from one of its widgets.
+    view->deleteLater();
 }
 
 void QtServices::endProgram() {
@@ -154,13 +147,7 @@ int QtServices::runEventLoop() {
 }
 
 void QtServices::deliver(const std::function<void()>& handler) {
-    if (impl_->program.dispatch(handler)) {
-        QCoreApplication::exit(0);
-    }
-}
-
-QWidget* QtServices::viewOf(const model::Window& window) const {
-    return impl_->viewOf(window);
+    impl_->delivery.run(handler);
 }
 
 }  // namespace kanmeri::platform

@@ -1,14 +1,12 @@
 #pragma once
 // The window services on Qt Widgets. Every user event and timer tick reaches
-// the model through Program::dispatch; when a dispatch leaves no window
-// loaded, the event loop ends with status 0. Needs a live Application.
+// the model through a Delivery (platform/delivery.h) into Program::dispatch.
+// Needs a live Application.
 #include <functional>
 #include <memory>
 
 #include "model/program.h"
 #include "model/services.h"
-
-class QWidget;
 
 namespace kanmeri::platform {
 
@@ -29,11 +27,9 @@ public:
     [[nodiscard]] model::ScreenSize screenSize() const override;
     int runEventLoop() override;
 
-    // Runs one handler as the event loop delivers it.
+    // Runs a handler of no control's (the program's start) as the event loop
+    // delivers it.
     void deliver(const std::function<void()>& handler);
-
-    // The view drawing a loaded window (a platform FormView), or null.
-    [[nodiscard]] QWidget* viewOf(const model::Window& window) const;
 
 private:
     struct Impl;

@@ -4,7 +4,9 @@ namespace kanmeri::windows {
 
 namespace {
 model::ControlDesign designOf(const Row& row) {
-    return {model::Text(row.name), row.index, row.rect, row.tabIndex, row.style};
+    return {model::Text(row.name), row.index,     row.rect,
+            row.tabIndex,          row.style,     row.role,
+            model::Text(row.accessibleName)};
 }
 }  // namespace
 
@@ -32,9 +34,8 @@ model::OptionButton& addOption(model::Form& form, const Row& row, model::Frame& 
     return form.add<model::OptionButton>(designOf(row), model::Text(row.caption), selected, &frame);
 }
 
-model::Shape& addShape(model::Form& form, model::TextView name, model::TwipsRect rect,
-                       model::ShapeDesign look) {
-    return form.add<model::Shape>(model::ControlDesign{model::Text(name), {}, rect, -1, {}}, look);
+model::Shape& addShape(model::Form& form, const Row& row, model::ShapeDesign look) {
+    return form.add<model::Shape>(designOf(row), look);
 }
 
 model::Timer& addTimer(model::Form& form, model::TextView name, int intervalMs) {

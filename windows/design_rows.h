@@ -16,6 +16,8 @@ struct Row {
     int tabIndex = -1;
     model::TextView caption;  // the text of a text box, the caption otherwise
     model::Style style;
+    model::Role role = model::Role::None;
+    model::TextView accessibleName;  // empty: the caption names it
 };
 
 // Fonts of the layouts, all in the one Japanese Gothic face.
@@ -38,8 +40,7 @@ model::CommandButton& addButton(model::Form& form, const Row& row);
 model::Frame& addFrame(model::Form& form, const Row& row);
 model::OptionButton& addOption(model::Form& form, const Row& row, model::Frame& frame,
                                bool selected);
-model::Shape& addShape(model::Form& form, model::TextView name, model::TwipsRect rect,
-                       model::ShapeDesign look);
+model::Shape& addShape(model::Form& form, const Row& row, model::ShapeDesign look);
 // Enabled at load.
 model::Timer& addTimer(model::Form& form, model::TextView name, int intervalMs);
 

@@ -182,8 +182,7 @@ TEST_F(FortuneDrawTest, secondGoAfterADraw_reportsTheEmptyBox) {
 
 class BrokenClock : public model::Clock {
 public:
-    [[nodiscard]] model::Date today() const override { throw std::runtime_error("no clock"); }
-    [[nodiscard]] model::TimeOfDay now() const override { throw std::runtime_error("no clock"); }
+    [[nodiscard]] model::LocalTime read() const override { throw std::runtime_error("no clock"); }
 };
 
 TEST_F(FortuneDrawTest, libraryExceptionInTheBody_endsInTheTrap) {

@@ -17,6 +17,7 @@ public:
     int ticks = 0;
     int loads = 0;
     Timer* timer = nullptr;
+    Program program;
     std::function<void()> onLoad;
 
 protected:
@@ -28,22 +29,27 @@ protected:
     }
     void formLoad() override {
         ++loads;
-        timer->tick();  // too early: Load has not returned
+        program.dispatch(*timer, timer->timer);  // too early: Load has not returned
         if (onLoad) {
             onLoad();
         }
     }
 };
 
-TEST(LifecycleTest, timer_ticksOnlyAfterLoadReturnedAndWhileLoaded) {
+TEST(LifecycleTest, dispatch_reachesHandlerOnlyAfterLoadReturnedAndWhileLoaded) {
     Ticking w;
+    w.program.add(w);
     w.load();
     EXPECT_EQ(w.ticks, 0);
-    w.timer->tick();
+    w.program.dispatch(*w.timer, w.timer->timer);
     EXPECT_EQ(w.ticks, 1);
-    Timer* old = w.timer;
-    w.unload();
-    old->tick();
+    w.program.dispatch([&] {
+        Timer* old = w.timer;
+        w.unload();
+        // The retired form lives on until this handler returns, but is gone.
+        w.program.dispatch(*old, old->timer);
+        w.program.dispatch(*old, [&] { ++w.ticks; });
+    });
     EXPECT_EQ(w.ticks, 1);
 }
 

@@ -13,8 +13,8 @@
 
 #include "model/controls.h"
 #include "model/program.h"
-#include "platform/form_view.h"
 #include "platform/qt_services.h"
+#include "platform/tests/widgets_of.h"
 
 namespace kanmeri::platform::testing {
 
@@ -83,7 +83,7 @@ struct Shown {
     Shown() {
         program.add(window);
         services.deliver([this] { services.showWindow(window); });
-        if (QWidget* v = services.viewOf(window)) {
+        if (QWidget* v = viewOf(window)) {
             v->activateWindow();
             static_cast<void>(QTest::qWaitForWindowExposed(v, kPatienceMs));
             // The X server gives the focus when it gets to it; keys sent to
@@ -92,10 +92,10 @@ struct Shown {
         }
     }
 
-    [[nodiscard]] FormView* view() const { return static_cast<FormView*>(services.viewOf(window)); }
+    [[nodiscard]] QWidget* view() const { return viewOf(window); }
     template <typename T = QWidget>
     [[nodiscard]] T* widget(const model::Control& control) const {
-        return qobject_cast<T*>(view()->widgetFor(control));
+        return widgetOf<T>(control);
     }
 };
 

@@ -5,7 +5,6 @@
 
 #include "model/program.h"
 #include "model/tests/support/recording_services.h"
-#include "platform/form_view.h"
 #include "platform/qt_services.h"
 #include "platform/tests/fixture.h"
 #include "windows/app_windows.h"
@@ -31,13 +30,11 @@ struct RealApp {
         static_cast<void>(QTest::qWaitForWindowActive(view(windows.main()), kPatienceMs));
     }
 
-    [[nodiscard]] FormView* view(const model::Window& window) const {
-        return static_cast<FormView*>(services.viewOf(window));
-    }
+    [[nodiscard]] static QWidget* view(const model::Window& window) { return viewOf(window); }
     [[nodiscard]] windows::MainForm& main() { return windows.mainWindow().controls(); }
     template <typename T = QWidget>
     [[nodiscard]] T* widget(const model::Control& control) const {
-        return qobject_cast<T*>(view(control.form().window())->widgetFor(control));
+        return widgetOf<T>(control);
     }
 };
 

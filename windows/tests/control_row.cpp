@@ -37,8 +37,18 @@ Look lookOf(const model::Control& control) {
 
 }  // namespace
 
+const model::Control* findControl(const model::Form& form, model::TextView name,
+                                  std::optional<std::int16_t> index) {
+    for (const auto& control : form.controls()) {
+        if (control->name() == name && control->index() == index) {
+            return control.get();
+        }
+    }
+    return nullptr;
+}
+
 void expectRow(const model::Form& form, const ControlRow& row) {
-    const model::Control* control = form.find(row.control, row.index);
+    const model::Control* control = findControl(form, row.control, row.index);
     ASSERT_NE(control, nullptr);
     EXPECT_EQ(control->kind(), row.kind);
     const model::TwipsRect& r = control->rect();

@@ -36,6 +36,10 @@ inline void PrintTo(const ControlRow& row, std::ostream* os) {
     *os << row.name;
 }
 
+// The control of that name (and index, for a member of a control array), or null.
+[[nodiscard]] const model::Control* findControl(const model::Form& form, model::TextView name,
+                                                std::optional<std::int16_t> index = {});
+
 // Name, kind, geometry, tab position, text, font, colours, look and parent.
 void expectRow(const model::Form& form, const ControlRow& row);
 

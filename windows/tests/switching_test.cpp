@@ -109,8 +109,8 @@ TEST(SwitchingTest, roundTrip_bringsMainBackInDesignState) {
         f.stop.click.raise();
         f.insuu.edit(u"7", 1);
         f.outtime1.select();
-        f.Timer1.tick();
-        f.Timer2.tick();
+        f.Timer1.timer.raise();
+        f.Timer2.timer.raise();
     });
     ASSERT_NE(h.main().outyoubi.caption(), Text());  // the handlers did act
     h.toClock();
@@ -138,7 +138,7 @@ TEST(SwitchingTest, clockWindow_opensInTwentyFourHourFormEveryTime) {
         EXPECT_TRUE(h.clock().outtime1.value());
         EXPECT_FALSE(h.clock().outtime0.value());
         h.dispatch([&] {
-            h.clock().Timer1.tick();
+            h.clock().Timer1.timer.raise();
             h.clock().outtime0.select();  // left in the 12-hour form
         });
         EXPECT_EQ(h.clock().dsptime.caption(), Text(u"  15:04:05  "));
@@ -182,13 +182,14 @@ TEST(SwitchingTest, retiredMainForm_ignoresItsEvents) {
     h.dispatch([&] {
         MainForm& old = h.main();
         old.Command2.click.raise();
-        // Everything below reaches a form that its window has let go.
-        old.Command1.click.raise();
-        old.Command2.click.raise();
-        old.okBotan.click.raise();
-        old.inymd.type(u'\r');
-        old.stop.click.raise();
-        old.Timer1.timer.raise();
+        // Everything below reaches a form that its window has let go, as
+        // events do that the user sent before the switch.
+        h.services.dispatch(old.Command1, old.Command1.click);
+        h.services.dispatch(old.Command2, old.Command2.click);
+        h.services.dispatch(old.okBotan, old.okBotan.click);
+        h.services.dispatch(old.inymd, old.inymd.keyPress, std::int16_t{13});
+        h.services.dispatch(old.stop, old.stop.click);
+        h.services.dispatch(old.Timer1, old.Timer1.timer);
     });
     EXPECT_EQ(h.services.withoutFocus(),
               (std::vector{showCall(u"kanmeri_jikoku"), unloadCall(u"kanmeri")}));

@@ -52,7 +52,7 @@ const WiringRow kRows[] = {
      {},
      [](MainForm& f) {
          f.inymd.edit(u"2000/1/1", 8);
-         f.inymd.type(u'\r');
+         f.inymd.keyPress.raise(13);
      },
      [](const MainForm& f) { return f.inymd.text(); },
      u"2000/1/1 "},
@@ -61,7 +61,7 @@ const WiringRow kRows[] = {
      {},
      [](MainForm& f) {
          f.insuu.edit(u"5", 1);
-         f.insuu.type(u'\r');
+         f.insuu.keyPress.raise(13);
      },
      [](const MainForm& f) { return f.insuu.text(); },
      u"5 "},
@@ -76,19 +76,19 @@ const WiringRow kRows[] = {
      u"marked"},
     {"timer1_tick_showsDate",
      {},
-     [](MainForm& f) { f.Timer1.tick(); },
+     [](MainForm& f) { f.Timer1.timer.raise(); },
      [](const MainForm& f) { return f.dspdate.caption(); },
      u"  2000年01月01日(土曜日)  "},
     {"timer1_tick_showsTwelveHourTime",
      {15, 4, 5},
-     [](MainForm& f) { f.Timer1.tick(); },
+     [](MainForm& f) { f.Timer1.timer.raise(); },
      [](const MainForm& f) { return f.dsptime.caption(); },
      u"  03:04:05 (PM)  "},
     {"timer1_tickAfterSwitch_showsTwentyFourHourTime",
      {15, 4, 5},
      [](MainForm& f) {
          f.outtime1.select();
-         f.Timer1.tick();
+         f.Timer1.timer.raise();
      },
      [](const MainForm& f) { return f.dsptime.caption(); },
      u"  15:04:05  "},
@@ -127,7 +127,7 @@ TEST(WiringTest, timer2_tick_growsBarWithSeconds) {
     Harness h;
     h.fakeClock.time = {10, 0, 30};
     h.start();
-    h.dispatch([&] { h.main().Timer2.tick(); });
+    h.dispatch([&] { h.main().Timer2.timer.raise(); });
     EXPECT_FLOAT_EQ(h.main().shpscale.width(), 5415.0F / 60.0F * 30.0F);
     EXPECT_FLOAT_EQ(h.main().shpscale.rect().left, 840);
 }
@@ -138,12 +138,12 @@ TEST(WiringTest, clockTimer1_tick_refreshesOwnLabelsInSelectedForm) {
     h.fakeClock.time = {0, 0, 0};
     h.start();
     h.toClock();
-    h.dispatch([&] { h.clock().Timer1.tick(); });
+    h.dispatch([&] { h.clock().Timer1.timer.raise(); });
     EXPECT_EQ(h.clock().dspdate.caption(), Text(u"  2000年12月21日(木曜日)  "));
     EXPECT_EQ(h.clock().dsptime.caption(), Text(u"  00:00:00  "));
     h.dispatch([&] {
         h.clock().outtime0.select();
-        h.clock().Timer1.tick();
+        h.clock().Timer1.timer.raise();
     });
     EXPECT_EQ(h.clock().dsptime.caption(), Text(u"  12:00:00 (AM)  "));
 }

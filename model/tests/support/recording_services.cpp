@@ -57,7 +57,9 @@ void RecordingServices::unloadWindow(model::Window& window) {
 void RecordingServices::endProgram() {
     calls.push_back({ServiceCall::Kind::EndProgram, {}});
     focused_ = nullptr;
-    program.unloadAll();
+    for (model::Window* window : program.windows()) {
+        window->unload();
+    }
     ended = true;
 }
 

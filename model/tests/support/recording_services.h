@@ -43,8 +43,14 @@ public:
     [[nodiscard]] model::ScreenSize screenSize() const override { return screen; }
     int runEventLoop() override { return 0; }
 
-    // Runs a handler as the event loop would deliver it (see Program::dispatch).
+    // Runs a handler, or an event of a control, as the event loop would
+    // deliver it (see Program::dispatch).
     void dispatch(const std::function<void()>& handler);
+    template <typename... Params, typename... Args>
+    void dispatch(const model::Control& control, const model::Event<Params...>& event,
+                  Args... args) {
+        ended = program.dispatch(control, event, args...) || ended;
+    }
 
     // Calls of one kind, or all but the incidental focus moves.
     [[nodiscard]] std::vector<ServiceCall> callsOf(ServiceCall::Kind kind) const;
@@ -66,8 +72,7 @@ private:
 
 class FakeClock : public model::Clock {
 public:
-    [[nodiscard]] model::Date today() const override { return date; }
-    [[nodiscard]] model::TimeOfDay now() const override { return time; }
+    [[nodiscard]] model::LocalTime read() const override { return {date, time}; }
 
     model::Date date{2000, 1, 1};
     model::TimeOfDay time{0, 0, 0};

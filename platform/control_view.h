@@ -1,0 +1,48 @@
+#pragma once
+// What draws one control: a widget (or, for a timer, a QTimer) made from the
+// control by makeView. It follows the control and hands the user's events to
+// the control's handlers through the delivery of its window's view.
+#include <QFrame>
+
+#include "model/control.h"
+#include "platform/delivery.h"
+
+namespace kanmeri::platform {
+
+class ControlView {
+public:
+    ControlView() = default;
+    ControlView(const ControlView&) = delete;
+    ControlView& operator=(const ControlView&) = delete;
+    virtual ~ControlView() = default;
+
+    // Follows a change of the control.
+    virtual void follow(model::Property property) = 0;
+};
+
+// A control the program draws on a plain frame itself (labels and shapes).
+// Assistive technology finds it in the control's role (platform/accessibility.h).
+class DrawnControl : public QFrame, public ControlView {
+    Q_OBJECT
+
+public:
+    DrawnControl(model::Role role, QWidget* parent) : QFrame(parent), role_(role) {}
+
+    [[nodiscard]] model::Role role() const { return role_; }
+    // Whether pressing it does something, and doing so as a click does.
+    [[nodiscard]] virtual bool pressable() const { return false; }
+    virtual void press() {}
+
+private:
+    model::Role role_;
+};
+
+// The view of `control`, named after it ("outtime(1)" for a member of a
+// control array), owned by `parent`: the window's view, or the frame's widget
+// for a control inside a frame.
+ControlView* makeView(model::Control& control, Delivery& delivery, QWidget* parent);
+
+// Gives `widget` the control's accessible name and description.
+void followAccess(QWidget& widget, const model::Control& control);
+
+}  // namespace kanmeri::platform
