@@ -32,7 +32,9 @@ struct ControlDesign {
     int tabIndex = -1;                  // -1 for controls without a tab position
     Style style;
     Role role = Role::None;
-    Text accessibleName;  // what a screen reader calls it; empty for its caption
+    Text accessibleName{};  // what a screen reader calls it; empty for its caption
+    char16_t accessKey =
+        0;  // a letter that, with Alt, clicks it anywhere in its window; 0 for none
 };
 
 class Control {
@@ -50,6 +52,7 @@ public:
     [[nodiscard]] int tabIndex() const { return design_.tabIndex; }
     [[nodiscard]] const Style& style() const { return design_.style; }
     [[nodiscard]] Role role() const { return design_.role; }
+    [[nodiscard]] char16_t accessKey() const { return design_.accessKey; }
     // The name a screen reader gives the control.
     [[nodiscard]] virtual Text accessibleName() const { return design_.accessibleName; }
     // What a screen reader tells of the control's state beyond its name; empty for nothing.

@@ -87,5 +87,4 @@ Timer::Timer(Form& form, ControlDesign design, int intervalMs, bool enabled)
       interval_(intervalMs),
       enabled_(enabled) {}
 
-
 }  // namespace kanmeri::model

@@ -99,7 +99,7 @@ class Shape;
 
 struct ShapeDesign {
     Rgb fill = 0xFFFFFF;
-    Rgb border = 0x000000;     // 1 px
+    Rgb border = 0x000000;       // 1 px
     const Shape* bar = nullptr;  // the outline whose share this shape fills, if any
 };
 

@@ -11,14 +11,22 @@ namespace {
 
 QAccessible::Role toRole(model::Role role) {
     switch (role) {
-        case model::Role::StaticText: return QAccessible::StaticText;
-        case model::Role::Entry: return QAccessible::EditableText;
-        case model::Role::Button: return QAccessible::Button;
-        case model::Role::Option: return QAccessible::RadioButton;
-        case model::Role::Group: return QAccessible::Grouping;
-        case model::Role::Graphic: return QAccessible::Graphic;
-        case model::Role::ProgressBar: return QAccessible::ProgressBar;
-        case model::Role::None: break;
+        case model::Role::StaticText:
+            return QAccessible::StaticText;
+        case model::Role::Entry:
+            return QAccessible::EditableText;
+        case model::Role::Button:
+            return QAccessible::Button;
+        case model::Role::Option:
+            return QAccessible::RadioButton;
+        case model::Role::Group:
+            return QAccessible::Grouping;
+        case model::Role::Graphic:
+            return QAccessible::Graphic;
+        case model::Role::ProgressBar:
+            return QAccessible::ProgressBar;
+        case model::Role::None:
+            break;
     }
     return QAccessible::NoRole;
 }
@@ -30,6 +38,13 @@ public:
 
     [[nodiscard]] QStringList actionNames() const override {
         return drawn()->pressable() ? QStringList{pressAction()} : QStringList{};
+    }
+
+    [[nodiscard]] QStringList keyBindingsForAction(const QString& actionName) const override {
+        if (actionName != pressAction() || drawn()->accessKey().isEmpty()) {
+            return {};
+        }
+        return {drawn()->accessKey().toString(QKeySequence::PortableText)};
     }
 
     void doAction(const QString& actionName) override {

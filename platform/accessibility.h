@@ -3,12 +3,12 @@
 // of the controls the program draws itself (DrawnControl: labels, shapes):
 // the role, name and description their controls give. Stock widgets keep the
 // toolkit's own accessibility, named and described from their controls too.
-// A drawn control that can be pressed (a label with a Click handler, like
-// ＧＯ) offers the toolkit's standard press action, which raises its Click
-// exactly as a mouse click on it does, once the call that asked for it has
-// returned, so a handler that opens a modal message box does not hold the
-// caller's reply until the box is closed. None of them takes the focus, and
-// none offers a value: nothing a screen reader could invoke changes them.
+// A drawn control that can be pressed (a label with a Click handler) offers the toolkit's standard
+// press action, which raises its Click exactly as a mouse click on it does, once the call that
+// asked for it has returned, so a handler that opens a modal message box does not hold the caller's
+// reply until the box is closed; its key binding is the control's access key in portable form
+// ("Alt+G"). None of them takes the focus, and none offers a value: nothing a screen reader could
+// invoke changes them.
 namespace kanmeri::platform {
 
 // Installs the factory for the program's own widgets; once per process,

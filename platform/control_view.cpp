@@ -1,5 +1,6 @@
 #include "platform/control_view.h"
 
+#include <QShortcut>
 #include <QTimer>
 
 #include "model/controls.h"
@@ -36,20 +37,34 @@ View* make(model::Control& control, Args&&... args) {
 ControlView* makeOf(model::Control& control, Delivery& delivery, QWidget* parent) {
     using K = model::ControlKind;
     switch (control.kind()) {
-        case K::TextBox: return make<EntryWidget, model::TextBox>(control, delivery, parent);
-        case K::Label: return make<LabelWidget, model::Label>(control, delivery, parent);
+        case K::TextBox:
+            return make<EntryWidget, model::TextBox>(control, delivery, parent);
+        case K::Label:
+            return make<LabelWidget, model::Label>(control, delivery, parent);
         case K::CommandButton:
             return make<ButtonWidget, model::CommandButton>(control, delivery, parent);
         case K::OptionButton:
             return make<OptionWidget, model::OptionButton>(control, delivery, parent);
-        case K::Frame: return make<FrameWidget, model::Frame>(control, parent);
-        case K::Shape: return make<ShapeWidget, model::Shape>(control, parent);
-        case K::Timer: return make<TimerView, model::Timer>(control, delivery, parent);
+        case K::Frame:
+            return make<FrameWidget, model::Frame>(control, parent);
+        case K::Shape:
+            return make<ShapeWidget, model::Shape>(control, parent);
+        case K::Timer:
+            return make<TimerView, model::Timer>(control, delivery, parent);
     }
     return nullptr;
 }
 
 }  // namespace
+
+DrawnControl::DrawnControl(const model::Control& control, QWidget* parent)
+    : QFrame(parent), role_(control.role()) {
+    if (const char16_t key = control.accessKey(); key != 0) {
+        accessKey_ = QKeySequence(QKeyCombination(Qt::AltModifier, static_cast<Qt::Key>(key)));
+        auto* shortcut = new QShortcut(accessKey_, this);
+        connect(shortcut, &QShortcut::activated, this, [this] { press(); });
+    }
+}
 
 ControlView* makeView(model::Control& control, Delivery& delivery, QWidget* parent) {
     ControlView* view = makeOf(control, delivery, parent);

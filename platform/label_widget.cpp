@@ -8,7 +8,7 @@
 namespace kanmeri::platform {
 
 LabelWidget::LabelWidget(model::Label& label, Delivery& delivery, QWidget* parent)
-    : DrawnControl(label.role(), parent),
+    : DrawnControl(label, parent),
       label_(label),
       delivery_(delivery),
       pressable_(label.click.bound()),

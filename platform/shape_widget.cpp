@@ -5,7 +5,7 @@
 namespace kanmeri::platform {
 
 ShapeWidget::ShapeWidget(model::Shape& shape, QWidget* parent)
-    : DrawnControl(shape.role(), parent), shape_(shape) {
+    : DrawnControl(shape, parent), shape_(shape) {
     setFocusPolicy(Qt::NoFocus);
     setFrameStyle(QFrame::Box | QFrame::Plain);
     setLineWidth(1);

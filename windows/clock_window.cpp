@@ -13,23 +13,15 @@ using model::Role;
 constexpr model::Rgb kGreen = 0x008000;
 constexpr model::Rgb kFrameBack = 0xFFFFFB;
 
-const Row kDspdate{u"dspdate",
-                   {},
-                   {120, 480, 3075, 300},
-                   0,
-                   u"xxxxxxxxxxxxxxxxxxxxxxxxx",
-                   {boldItalic(12), kGreen, {}}, Role::StaticText};
-const Row kDsptime{
-    u"dsptime", {}, {120, 1080, 1875, 300}, 1, u"  12:01:02(am)  ", {boldItalic(12), kGreen, {}}, Role::StaticText};
-const Row kDsp01{
-    u"dsp01", {}, {0, 0, 3135, 255}, 2, u"   ただ今の日付と時刻です", {bold(11.25F), kGreen, {}}, Role::StaticText};
-const Row kFrame1{
-    u"Frame1", {}, {2280, 840, 2055, 615}, 3, u"時刻表示切替", {bold(9.75F), 0x000000, kFrameBack}, Role::Group};
-const Row kOuttime0{u"outtime", 0,           {0, 240, 975, 255},
-                    4,          u"１２時間", {bold(8.25F), {}, kFrameBack}, Role::Option};
-const Row kOuttime1{u"outtime", 1,           {960, 240, 975, 255},
-                    5,          u"２４時間", {bold(8.25F), 0x000000, kFrameBack}, Role::Option};
+// clang-format off
+const Row kDspdate{u"dspdate", {}, {120, 480, 3075, 300}, 0, u"xxxxxxxxxxxxxxxxxxxxxxxxx", {boldItalic(12), kGreen, {}}, Role::StaticText};
+const Row kDsptime{u"dsptime", {}, {120, 1080, 1875, 300}, 1, u"  12:01:02(am)  ", {boldItalic(12), kGreen, {}}, Role::StaticText};
+const Row kDsp01{u"dsp01", {}, {0, 0, 3135, 255}, 2, u"   ただ今の日付と時刻です", {bold(11.25F), kGreen, {}}, Role::StaticText};
+const Row kFrame1{u"Frame1", {}, {2280, 840, 2055, 615}, 3, u"時刻表示切替", {bold(9.75F), 0x000000, kFrameBack}, Role::Group};
+const Row kOuttime0{u"outtime", 0, {0, 240, 975, 255}, 4, u"１２時間", {bold(8.25F), {}, kFrameBack}, Role::Option};
+const Row kOuttime1{u"outtime", 1, {960, 240, 975, 255}, 5, u"２４時間", {bold(8.25F), 0x000000, kFrameBack}, Role::Option};
 const Row kCommand1{u"Command1", {}, {3480, 0, 855, 375}, 6, u"戻\u3000る", {bold(9), {}, {}}, Role::Button};
+// clang-format on
 
 constexpr model::LabelDesign kBorderedAutoSize{.border = true, .autoSize = true};
 

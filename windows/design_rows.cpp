@@ -4,9 +4,9 @@ namespace kanmeri::windows {
 
 namespace {
 model::ControlDesign designOf(const Row& row) {
-    return {model::Text(row.name), row.index,     row.rect,
-            row.tabIndex,          row.style,     row.role,
-            model::Text(row.accessibleName)};
+    return {
+        model::Text(row.name),           row.index,    row.rect, row.tabIndex, row.style, row.role,
+        model::Text(row.accessibleName), row.accessKey};
 }
 }  // namespace
 

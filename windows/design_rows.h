@@ -17,7 +17,8 @@ struct Row {
     model::TextView caption;  // the text of a text box, the caption otherwise
     model::Style style;
     model::Role role = model::Role::None;
-    model::TextView accessibleName;  // empty: the caption names it
+    model::TextView accessibleName{};  // empty: the caption names it
+    char16_t accessKey = 0;            // with Alt, clicks it; 0 for none
 };
 
 // Fonts of the layouts, all in the one Japanese Gothic face.

@@ -10,75 +10,39 @@ namespace kanmeri::windows {
 namespace {
 
 using model::Alignment;
-using model::Role;
 using model::LabelDesign;
+using model::Role;
 
 constexpr model::Rgb kGreen = 0x008000;
 constexpr model::Rgb kFrameBack = 0xF1EBCB;
 
-const Row kDspdate{u"dspdate",
-                   {},
-                   {840, 840, 3075, 300},
-                   1,
-                   u"xxxxxxxxxxxxxxxxxxxxxxxxx",
-                   {boldItalic(12), kGreen, {}}, Role::StaticText};
-const Row kDsptime{
-    u"dsptime", {}, {4320, 840, 1875, 300}, 2, u"  12:01:02(am)  ", {boldItalic(12), kGreen, {}}, Role::StaticText};
-const Row kDsp01{
-    u"dsp01", {}, {2160, 360, 3615, 375}, 3, u"   ただ今の日付と時刻です", {bold(12), kGreen, {}}, Role::StaticText};
-const Row kFrame1{
-    u"Frame1", {}, {6600, 360, 1815, 975}, 4, u"時刻表示切替", {bold(9.75F), {}, kFrameBack}, Role::Group};
-const Row kOuttime0{
-    u"outtime", 0, {120, 240, 1575, 375}, 5, u"１２時間表示", {bold(9), {}, kFrameBack}, Role::Option};
-const Row kOuttime1{
-    u"outtime", 1, {120, 600, 1575, 255}, 6, u"２４時間表示", {bold(9), {}, kFrameBack}, Role::Option};
+// One row per control: name, array index, rectangle (twips), tab index, caption (or text),
+// style, role, accessible name (empty: the caption names it), access key.
+// clang-format off
+const Row kDspdate{u"dspdate", {}, {840, 840, 3075, 300}, 1, u"xxxxxxxxxxxxxxxxxxxxxxxxx", {boldItalic(12), kGreen, {}}, Role::StaticText};
+const Row kDsptime{u"dsptime", {}, {4320, 840, 1875, 300}, 2, u"  12:01:02(am)  ", {boldItalic(12), kGreen, {}}, Role::StaticText};
+const Row kDsp01{u"dsp01", {}, {2160, 360, 3615, 375}, 3, u"   ただ今の日付と時刻です", {bold(12), kGreen, {}}, Role::StaticText};
+const Row kFrame1{u"Frame1", {}, {6600, 360, 1815, 975}, 4, u"時刻表示切替", {bold(9.75F), {}, kFrameBack}, Role::Group};
+const Row kOuttime0{u"outtime", 0, {120, 240, 1575, 375}, 5, u"１２時間表示", {bold(9), {}, kFrameBack}, Role::Option};
+const Row kOuttime1{u"outtime", 1, {120, 600, 1575, 255}, 6, u"２４時間表示", {bold(9), {}, kFrameBack}, Role::Option};
 const Row kNoBotan{u"noﾎﾞﾀﾝ", {}, {5880, 2280, 855, 375}, 7, u"ｷｬﾝｾﾙ", {bold(9.75F), {}, {}}, Role::Button};
 const Row kOkBotan{u"okﾎﾞﾀﾝ", {}, {4800, 2280, 855, 375}, 8, u"ＯＫ", {bold(14.25F), {}, {}}, Role::Button};
-const Row kLabel5{u"Label5",
-                  {},
-                  {720, 1800, 2655, 255},
-                  9,
-                  u"指定の曜日を探します！！\u3000\u3000",
-                  {bold(9.75F), kGreen, {}}, Role::StaticText};
-const Row kLabel6{u"Label6",
-                  {},
-                  {3240, 1800, 4815, 255},
-                  10,
-                  u"誕生日等、お探しの年月日を入力して下さい（西暦）",
-                  {bold(9.75F), kGreen, {}}, Role::StaticText};
+const Row kLabel5{u"Label5", {}, {720, 1800, 2655, 255}, 9, u"指定の曜日を探します！！\u3000\u3000", {bold(9.75F), kGreen, {}}, Role::StaticText};
+const Row kLabel6{u"Label6", {}, {3240, 1800, 4815, 255}, 10, u"誕生日等、お探しの年月日を入力して下さい（西暦）", {bold(9.75F), kGreen, {}}, Role::StaticText};
 const Row kOutyoubi{u"outyoubi", {}, {1560, 2880, 4575, 375}, 11, u"", {bold(12), 0xFF0000, {}}, Role::StaticText};
-const Row kLabel1{
-    u"Label1", {}, {720, 2280, 1695, 375}, 12, u"yyyy/mm/dd", {boldItalic(12), 0xC00000, {}}, Role::StaticText};
-const Row kStart{u"start",
-                 {},
-                 {360, 3600, 3375, 735},
-                 13,
-                 u"今日から１週間の運勢占いです。あなたの好きな数字を１桁入れて下さい。",
-                 {bold(11.25F), 0x800000, {}}, Role::StaticText};
-const Row kStop{u"stop", {}, {4560, 3840, 735, 375}, 14, u"ＧＯ", {bold(14.25F), {}, {}}, Role::StaticText};
-const Row kSecdisp{u"secdisp",
-                   {},
-                   {600, 4440, 3315, 345},
-                   15,
-                   u"\u3000\u3000＊＊＊＊＊＊＊＊\u3000\u3000",
-                   {boldItalic(14.25F), 0xFF00FF, {}}, Role::StaticText};
+const Row kLabel1{u"Label1", {}, {720, 2280, 1695, 375}, 12, u"yyyy/mm/dd", {boldItalic(12), 0xC00000, {}}, Role::StaticText};
+const Row kStart{u"start", {}, {360, 3600, 3375, 735}, 13, u"今日から１週間の運勢占いです。あなたの好きな数字を１桁入れて下さい。", {bold(11.25F), 0x800000, {}}, Role::StaticText};
+const Row kStop{u"stop", {}, {4560, 3840, 735, 375}, 14, u"ＧＯ", {bold(14.25F), {}, {}}, Role::StaticText, u"", u'G'};
+const Row kSecdisp{u"secdisp", {}, {600, 4440, 3315, 345}, 15, u"\u3000\u3000＊＊＊＊＊＊＊＊\u3000\u3000", {boldItalic(14.25F), 0xFF00FF, {}}, Role::StaticText};
 const Row kInsuu{u"insuu", {}, {3960, 3840, 375, 450}, 16, u"", {regular(15.75F), {}, {}}, Role::Entry, u"好きな数字（１桁）"};
-const Row kLblgoto{u"lblgoto",
-                   {},
-                   {5520, 3960, 3015, 255},
-                   17,
-                   u"←\u3000ＧＯ\u3000ボタンを押して下さい",
-                   {regularItalic(11.25F), 0x800080, {}}, Role::StaticText};
-const Row kLabel2{
-    u"Label2", {}, {120, 120, 2655, 255}, 18, u"曜日探しと今週の運勢", {bold(9.75F), {}, {}}, Role::StaticText};
-const Row kCommand1{
-    u"Command1", {}, {6960, 2880, 1455, 615}, 19, u"このプログラムの終了ボタン", {bold(9), {}, {}}, Role::Button};
-const Row kCommand2{u"Command2",          {}, {6600, 0, 2055, 255}, 20, u"時刻のみ表示ボタン",
-                    {bold(9.75F), {}, {}}, Role::Button};
+const Row kLblgoto{u"lblgoto", {}, {5520, 3960, 3015, 255}, 17, u"←\u3000ＧＯ\u3000ボタンを押して下さい", {regularItalic(11.25F), 0x800080, {}}, Role::StaticText};
+const Row kLabel2{u"Label2", {}, {120, 120, 2655, 255}, 18, u"曜日探しと今週の運勢", {bold(9.75F), {}, {}}, Role::StaticText};
+const Row kCommand1{u"Command1", {}, {6960, 2880, 1455, 615}, 19, u"このプログラムの終了ボタン", {bold(9), {}, {}}, Role::Button};
+const Row kCommand2{u"Command2", {}, {6600, 0, 2055, 255}, 20, u"時刻のみ表示ボタン", {bold(9.75F), {}, {}}, Role::Button};
 const Row kInymd{u"inymd", {}, {2400, 2280, 2055, 420}, 0, u"", {bold(14.25F), {}, {}}, Role::Entry, u"お探しの年月日（yyyy/mm/dd）"};
-
 const Row kShpwaku{u"shpwaku", {}, {840, 1320, 5415, 135}, -1, u"", {}, Role::Graphic};
 const Row kShpscale{u"shpscale", {}, {840, 1320, 735, 135}, -1, u"", {}, Role::ProgressBar, u"秒の進み"};
+// clang-format on
 
 constexpr LabelDesign kPlain{};
 constexpr LabelDesign kBordered{.border = true};

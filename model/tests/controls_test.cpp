@@ -89,21 +89,24 @@ class BarTest : public ControlsTest, public ::testing::WithParamInterface<BarRow
 
 TEST_P(BarTest, description_tellsFilledShareAsWholePercent) {
     const BarRow& row = GetParam();
-    auto& outline = form().add<Shape>(ControlDesign{u"o", {}, {0, 0, row.outline, 9}}, ShapeDesign{});
+    auto& outline =
+        form().add<Shape>(ControlDesign{u"o", {}, {0, 0, row.outline, 9}, -1, {}}, ShapeDesign{});
     const ShapeDesign filledLook{0x008000, 0, row.outline >= 0 ? &outline : nullptr};
-    auto& filled = form().add<Shape>(ControlDesign{u"f", {}, {0, 0, row.filled, 9}}, filledLook);
+    auto& filled =
+        form().add<Shape>(ControlDesign{u"f", {}, {0, 0, row.filled, 9}, -1, {}}, filledLook);
     EXPECT_EQ(filled.description(), row.description);
     EXPECT_EQ(outline.description(), u"");
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rows, BarTest,
-    ::testing::Values(BarRow{"empty", 5415, 0, u"0%"}, BarRow{"second_1", 5415, 90.25F, u"2%"},
-                      BarRow{"second_30", 5415, 2707.5F, u"50%"},
-                      BarRow{"second_59", 5415, 5324.75F, u"98%"},
-                      BarRow{"overfull", 5415, 6000, u"100%"},
-                      BarRow{"zero_outline", 0, 10, u""}, BarRow{"no_outline", -1, 10, u""}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Rows, BarTest,
+                         ::testing::Values(BarRow{"empty", 5415, 0, u"0%"},
+                                           BarRow{"second_1", 5415, 90.25F, u"2%"},
+                                           BarRow{"second_30", 5415, 2707.5F, u"50%"},
+                                           BarRow{"second_59", 5415, 5324.75F, u"98%"},
+                                           BarRow{"overfull", 5415, 6000, u"100%"},
+                                           BarRow{"zero_outline", 0, 10, u""},
+                                           BarRow{"no_outline", -1, 10, u""}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(ControlsTest, accessibleName_isDesignNameElseCaption) {
     auto& named = form().add<Label>(ControlDesign{u"a", {}, {}, 0, {}, Role::StaticText, u"名前"},

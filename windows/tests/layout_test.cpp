@@ -192,6 +192,15 @@ TEST(WindowDesignTest, everyVisibleControl_hasRoleAndName) {
     }
 }
 
+TEST(WindowDesignTest, onlyGo_hasAccessKey) {
+    Harness h;
+    h.start();
+    for (const auto& control : h.main().controls()) {
+        SCOPED_TRACE(kanmeri::testing::utf8(control->name()));
+        EXPECT_EQ(control->accessKey(), control.get() == &h.main().stop ? u'G' : u'\0');
+    }
+}
+
 TEST(WindowDesignTest, secondsBar_describesShareOfItsOutline) {
     Harness h;
     h.fakeClock.time = {15, 4, 30};
