@@ -2,7 +2,6 @@
 // ends; everything else happens in the windows' handlers.
 #include "model/program.h"
 #include "platform/application.h"
-#include "platform/qt_clock.h"
 #include "platform/qt_services.h"
 #include "windows/app_windows.h"
 

@@ -11,7 +11,6 @@
 #include <memory>
 
 #include "model/program.h"
-#include "platform/qt_clock.h"
 #include "platform/qt_services.h"
 #include "platform/tests/widgets_of.h"
 #include "windows/app_windows.h"

@@ -12,9 +12,6 @@ namespace kanmeri::platform {
 
 class ControlView {
 public:
-    ControlView() = default;
-    ControlView(const ControlView&) = delete;
-    ControlView& operator=(const ControlView&) = delete;
     virtual ~ControlView() = default;
 
     // Follows a change of the control.

@@ -8,7 +8,7 @@
 
 #include "model/controls.h"
 #include "platform/look.h"
-#include "platform/picture.h"
+#include "resources/picture.h"
 
 namespace kanmeri::platform {
 
@@ -60,7 +60,7 @@ void FormView::setUpWindow() {
     if (!design.picture.empty()) {
         // Three bytes a pixel instead of the four of a pixmap: the picture is
         // opaque and only the repainted strips are ever converted.
-        picture_ = openPicture(design.picture, size());
+        picture_ = resources::openPicture(design.picture, size());
     }
 }
 

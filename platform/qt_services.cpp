@@ -1,6 +1,9 @@
 #include "platform/qt_services.h"
 
+#include <canberra.h>
+
 #include <QApplication>
+#include <QDateTime>
 #include <QIcon>
 #include <QMessageBox>
 #include <QScreen>
@@ -10,11 +13,50 @@
 
 #include "model/controls.h"
 #include "model/window.h"
-#include "platform/beeper.h"
 #include "platform/form_view.h"
 #include "platform/look.h"
 
 namespace kanmeri::platform {
+
+namespace {
+
+// The desktop's alert sound: the sound theme's "bell" event, or the toolkit's
+// beep where the sound library cannot play it (no sound server or device, no
+// theme sound).
+class Beeper {
+public:
+    Beeper() = default;
+    Beeper(const Beeper&) = delete;
+    Beeper& operator=(const Beeper&) = delete;
+    ~Beeper() {
+        if (context_ != nullptr) {
+            ca_context_destroy(context_);
+        }
+    }
+
+    void beep() {
+        if (!silent_ && context_ == nullptr && ca_context_create(&context_) != CA_SUCCESS) {
+            context_ = nullptr;
+            silent_ = true;
+        }
+        if (!silent_) {
+            const int result = ca_context_play(context_, 0, CA_PROP_EVENT_ID, "bell", nullptr);
+            if (result == CA_SUCCESS) {
+                return;
+            }
+            // Without a sound driver every later try would fail the same way,
+            // and slowly; a missing theme sound may still be found another time.
+            silent_ = result != CA_ERROR_NOTFOUND;
+        }
+        QApplication::beep();
+    }
+
+private:
+    ca_context* context_ = nullptr;  // made on the first beep
+    bool silent_ = false;            // the library cannot play here
+};
+
+}  // namespace
 
 struct QtServices::Impl {
     explicit Impl(model::Program& p) : program(p), delivery(p) {}
@@ -148,6 +190,13 @@ int QtServices::runEventLoop() {
 
 void QtServices::deliver(const std::function<void()>& handler) {
     impl_->delivery.run(handler);
+}
+
+model::LocalTime QtClock::read() const {
+    const QDateTime now = QDateTime::currentDateTime();
+    const QDate date = now.date();
+    const QTime time = now.time();
+    return {{date.year(), date.month(), date.day()}, {time.hour(), time.minute(), time.second()}};
 }
 
 }  // namespace kanmeri::platform

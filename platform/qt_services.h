@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 
+#include "model/clock.h"
 #include "model/program.h"
 #include "model/services.h"
 
@@ -34,6 +35,12 @@ public:
 private:
     struct Impl;
     std::unique_ptr<Impl> impl_;
+};
+
+// The machine's local date and time of day.
+class QtClock : public model::Clock {
+public:
+    [[nodiscard]] model::LocalTime read() const override;
 };
 
 }  // namespace kanmeri::platform

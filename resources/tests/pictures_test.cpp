@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "resources/pictures.h"
+#include "resources/tests/picture_paths.h"
 
 namespace {
 

@@ -8,10 +8,10 @@
 #include <ostream>
 #include <string>
 
-#include "platform/picture.h"
-#include "resources/pictures.h"
+#include "resources/picture.h"
+#include "resources/tests/picture_paths.h"
 
-namespace kanmeri::platform {
+namespace kanmeri::resources {
 namespace {
 
 struct PictureRow {
@@ -83,4 +83,4 @@ TEST(PictureTest, open_missingFile_givesNullImage) {
 }
 
 }  // namespace
-}  // namespace kanmeri::platform
+}  // namespace kanmeri::resources

@@ -1,10 +1,10 @@
 #pragma once
-// Background pictures for the window views.
+// The background pictures built into the program, as the windows draw them.
 #include <QImage>
 #include <QSize>
 #include <string>
 
-namespace kanmeri::platform {
+namespace kanmeri::resources {
 
 // The opaque picture at resource or file `path`, as 8-bit RGB, cut to at most
 // `visible` (the part a window of that size shows from its top-left corner).
@@ -14,4 +14,4 @@ namespace kanmeri::platform {
 // image when neither can be read.
 [[nodiscard]] QImage openPicture(const std::string& path, QSize visible);
 
-}  // namespace kanmeri::platform
+}  // namespace kanmeri::resources

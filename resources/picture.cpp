@@ -1,4 +1,4 @@
-#include "platform/picture.h"
+#include "resources/picture.h"
 
 #include <QResource>
 #include <cstdint>
@@ -6,26 +6,24 @@
 
 #include "resources/pixels_format.h"
 
-namespace kanmeri::platform {
+namespace kanmeri::resources {
 
 namespace {
 
-namespace res = kanmeri::resources;
-
 QImage baked(const QString& path, QSize visible) {
-    const QResource resource(path + QLatin1String(res::kPixelsSuffix));
+    const QResource resource(path + QLatin1String(kPixelsSuffix));
     if (!resource.isValid() || resource.compressionAlgorithm() != QResource::NoCompression) {
         return {};
     }
     const auto size = static_cast<std::uint64_t>(resource.size());
-    res::PixelsHeader header{};
+    PixelsHeader header{};
     if (size < sizeof header) {
         return {};
     }
     std::memcpy(&header, resource.data(), sizeof header);
-    const bool sane = header.magic == res::kPixelsMagic && header.width > 0 && header.height > 0 &&
+    const bool sane = header.magic == kPixelsMagic && header.width > 0 && header.height > 0 &&
                       header.width <= 32767 && header.height <= 32767 &&
-                      header.bytesPerLine == res::pixelsRowBytes(header.width) &&
+                      header.bytesPerLine == pixelsRowBytes(header.width) &&
                       size >= sizeof header + std::uint64_t{header.bytesPerLine} * header.height;
     if (!sane) {
         return {};
@@ -59,4 +57,4 @@ QImage openPicture(const std::string& path, QSize visible) {
     return size == image.size() ? image : image.copy(QRect(QPoint(0, 0), size));
 }
 
-}  // namespace kanmeri::platform
+}  // namespace kanmeri::resources

@@ -1,0 +1,268 @@
+// The views of the controls that need no more than a stock widget or a
+// frame, and the factory that makes the view of any control.
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QRadioButton>
+#include <QShortcut>
+#include <QTimer>
+#include <limits>
+
+#include "model/controls.h"
+#include "platform/button_widget.h"
+#include "platform/control_view.h"
+#include "platform/label_widget.h"
+#include "platform/look.h"
+
+namespace kanmeri::platform {
+
+namespace {
+
+bool isEnter(const QKeyEvent& event) {
+    return event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter;
+}
+
+// A single-line text box. Every typed character reaches the model's KeyPress
+// before the text changes; both Enter keys give 13, insert nothing and press
+// no button. The input method is kept off: the entries take ASCII dates and
+// digits.
+class EntryWidget : public QLineEdit, public ControlView {
+public:
+    EntryWidget(model::TextBox& box, Delivery& delivery, QWidget* parent)
+        : QLineEdit(parent), box_(box), delivery_(delivery) {
+        setFont(toFont(box.style().font));
+        const bool centred = box.alignment() == model::Alignment::Centre;
+        setAlignment((centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignVCenter);
+        setMaxLength(std::numeric_limits<int>::max());
+        setAttribute(Qt::WA_InputMethodEnabled, false);
+        setFocusPolicy(Qt::StrongFocus);
+        setGeometry(toPixels(box.rect()));
+        setText(toQString(box.text()));
+        followAccess(*this, box);
+        connect(this, &QLineEdit::textEdited, this, [this](const QString& text) {
+            const auto caret = static_cast<std::size_t>(cursorPosition());
+            delivery_.change(box_, [this, &text, caret] { box_.edit(toText(text), caret); });
+        });
+    }
+
+    void follow(model::Property property) override {
+        if (property == model::Property::Geometry) {
+            setGeometry(toPixels(box_.rect()));
+        } else if (property == model::Property::Text) {
+            // The user's own edit comes back here unchanged; only a handler's
+            // assignment moves the caret (to where the model put it).
+            if (const QString next = toQString(box_.text()); next != text()) {
+                const QSignalBlocker quiet(this);
+                setText(next);
+                setCursorPosition(static_cast<int>(box_.caret()));
+            }
+        }
+    }
+
+    [[nodiscard]] QVariant inputMethodQuery(Qt::InputMethodQuery query) const override {
+        // Qt 6 line edits ignore WA_InputMethodEnabled; this is what the
+        // input method actually asks.
+        return query == Qt::ImEnabled ? QVariant(false) : QLineEdit::inputMethodQuery(query);
+    }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        if (isEnter(*event)) {
+            delivery_.raise(box_, box_.keyPress, std::int16_t{13});
+            // Taken here, so no default button of any dialog or window hears it.
+            event->accept();
+            return;
+        }
+        for (const QChar unit : event->text()) {
+            if (unit.unicode() >= 0x20 && unit.unicode() != 0x7F) {
+                delivery_.raise(box_, box_.keyPress, static_cast<std::int16_t>(unit.unicode()));
+            }
+        }
+        QLineEdit::keyPressEvent(event);
+    }
+
+    void mousePressEvent(QMouseEvent* event) override {
+        QLineEdit::mousePressEvent(event);
+        if (event->button() == Qt::LeftButton) {
+            delivery_.raise(box_, box_.click);
+        }
+    }
+
+private:
+    model::TextBox& box_;
+    Delivery& delivery_;
+};
+
+// Frames and option buttons are opaque in their background colour.
+void applyStyle(QWidget& widget, const model::Style& style) {
+    widget.setFont(toFont(style.font));
+    QPalette p = widget.palette();
+    if (style.backColour) {
+        p.setColor(QPalette::Window, toColour(*style.backColour));
+        p.setColor(QPalette::Button, toColour(*style.backColour));
+        widget.setAutoFillBackground(true);
+    }
+    if (style.foreColour) {
+        p.setColor(QPalette::WindowText, toColour(*style.foreColour));
+    }
+    widget.setPalette(p);
+}
+
+// A frame of option buttons: the buttons of one frame are one exclusive group.
+class FrameWidget : public QGroupBox, public ControlView {
+public:
+    FrameWidget(model::Frame& frame, QWidget* parent) : QGroupBox(parent), frame_(frame) {
+        applyStyle(*this, frame.style());
+        setFocusPolicy(Qt::NoFocus);
+        setGeometry(toPixels(frame.rect()));
+        FrameWidget::follow(model::Property::Caption);
+    }
+
+    void follow(model::Property property) override {
+        if (property == model::Property::Geometry) {
+            setGeometry(toPixels(frame_.rect()));
+        } else if (property == model::Property::Caption) {
+            setTitle(toQString(frame_.caption()));
+            followAccess(*this, frame_);
+        }
+    }
+
+private:
+    model::Frame& frame_;
+};
+
+// An option button. Only the selected button of a group is a tab stop; the
+// arrow keys move focus and selection inside the group.
+class OptionWidget : public QRadioButton, public ControlView {
+public:
+    OptionWidget(model::OptionButton& option, Delivery& delivery, QWidget* parent)
+        : QRadioButton(parent), option_(option) {
+        applyStyle(*this, option.style());
+        setAutoExclusive(true);
+        setGeometry(toPixels(option.rect()));
+        OptionWidget::follow(model::Property::Caption);
+        OptionWidget::follow(model::Property::Value);
+        connect(this, &QRadioButton::toggled, this, [this, &delivery](bool checked) {
+            if (checked) {
+                delivery.change(option_, [this] { option_.select(); });
+            }
+        });
+    }
+
+    void follow(model::Property property) override {
+        if (property == model::Property::Geometry) {
+            setGeometry(toPixels(option_.rect()));
+        } else if (property == model::Property::Caption) {
+            setText(toQString(option_.caption()));
+            followAccess(*this, option_);
+        } else if (property == model::Property::Value) {
+            const QSignalBlocker quiet(this);
+            setChecked(option_.value());
+            setFocusPolicy(option_.value() ? Qt::StrongFocus : Qt::ClickFocus);
+        }
+    }
+
+private:
+    model::OptionButton& option_;
+};
+
+// A rectangle shape: an opaque fill inside a 1 px plain border.
+class ShapeWidget : public DrawnControl {
+public:
+    ShapeWidget(model::Shape& shape, QWidget* parent) : DrawnControl(shape, parent), shape_(shape) {
+        setFocusPolicy(Qt::NoFocus);
+        setFrameStyle(QFrame::Box | QFrame::Plain);
+        setLineWidth(1);
+        QPalette p = palette();
+        p.setColor(QPalette::Window, toColour(shape.fill()));
+        p.setColor(QPalette::WindowText, toColour(shape.borderColour()));
+        setPalette(p);
+        setAutoFillBackground(true);
+        ShapeWidget::follow(model::Property::Geometry);
+    }
+
+    void follow(model::Property property) override {
+        if (property == model::Property::Geometry) {
+            setGeometry(toPixels(shape_.rect()));
+            followAccess(*this, shape_);
+        }
+    }
+
+private:
+    model::Shape& shape_;
+};
+
+// Runs from the moment its window's view is built, which is after Load.
+class TimerView : public QTimer, public ControlView {
+public:
+    TimerView(const model::Timer& timer, Delivery& delivery, QObject* parent) : QTimer(parent) {
+        setInterval(timer.interval());
+        connect(this, &QTimer::timeout, this,
+                [&timer, &delivery] { delivery.raise(timer, timer.timer); });
+        if (timer.enabled()) {
+            start();
+        }
+    }
+    void follow(model::Property /*property*/) override {}
+};
+
+template <typename View, typename Control, typename... Args>
+View* make(model::Control& control, Args&&... args) {
+    return new View(static_cast<Control&>(control), std::forward<Args>(args)...);
+}
+
+ControlView* makeOf(model::Control& control, Delivery& delivery, QWidget* parent) {
+    using K = model::ControlKind;
+    switch (control.kind()) {
+        case K::TextBox:
+            return make<EntryWidget, model::TextBox>(control, delivery, parent);
+        case K::Label:
+            return make<LabelWidget, model::Label>(control, delivery, parent);
+        case K::CommandButton:
+            return make<ButtonWidget, model::CommandButton>(control, delivery, parent);
+        case K::OptionButton:
+            return make<OptionWidget, model::OptionButton>(control, delivery, parent);
+        case K::Frame:
+            return make<FrameWidget, model::Frame>(control, parent);
+        case K::Shape:
+            return make<ShapeWidget, model::Shape>(control, parent);
+        case K::Timer:
+            return make<TimerView, model::Timer>(control, delivery, parent);
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+DrawnControl::DrawnControl(const model::Control& control, QWidget* parent)
+    : QFrame(parent), role_(control.role()) {
+    if (const char16_t key = control.accessKey(); key != 0) {
+        accessKey_ = QKeySequence(QKeyCombination(Qt::AltModifier, static_cast<Qt::Key>(key)));
+        auto* shortcut = new QShortcut(accessKey_, this);
+        connect(shortcut, &QShortcut::activated, this, [this] { press(); });
+    }
+}
+
+ControlView* makeView(model::Control& control, Delivery& delivery, QWidget* parent) {
+    ControlView* view = makeOf(control, delivery, parent);
+    QString name = toQString(control.name());
+    if (control.index()) {
+        name += QStringLiteral("(%1)").arg(*control.index());
+    }
+    dynamic_cast<QObject&>(*view).setObjectName(name);
+    return view;
+}
+
+void followAccess(QWidget& widget, const model::Control& control) {
+    // Each change is announced to assistive technology; unchanged ones are not.
+    if (const QString name = toQString(control.accessibleName()); name != widget.accessibleName()) {
+        widget.setAccessibleName(name);
+    }
+    const QString description = toQString(control.description());
+    if (description != widget.accessibleDescription()) {
+        widget.setAccessibleDescription(description);
+    }
+}
+
+}  // namespace kanmeri::platform
