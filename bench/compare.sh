@@ -56,17 +56,6 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# One start of $1 that ends after its first frame (kanmeri_first_frame
-# always, the reference programs when the variable is set); prints
-# microseconds, or nothing when it was still running after 10 s.
-first_paint_us() {
-    local t0 t1
-    t0=${EPOCHREALTIME/./}
-    KANMERI_EXIT_AFTER_FIRST_PAINT=1 timeout 10 "$1" >/dev/null 2>&1 || return 0
-    t1=${EPOCHREALTIME/./}
-    echo $((t1 - t0))
-}
-
 # One start of $1 until its window is viewable; prints microseconds.
 mapped_us() {
     local t0 pid out
@@ -79,10 +68,6 @@ mapped_us() {
     done
     echo $(($(now_us) - t0))
     stop_pid "$pid"
-}
-
-median() {
-    sort -n | awk '{ v[NR] = $1 } END { m = (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2; printf "%.1f\n", m / 1000 }'
 }
 
 start_xvfb
