@@ -1,11 +1,19 @@
 // Loads and shows the main window and runs the event loop until the program
 // ends; everything else happens in the windows' handlers.
+#include <cstdlib>
+
 #include "model/program.h"
 #include "platform/application.h"
 #include "platform/qt_services.h"
 #include "windows/app_windows.h"
 
 int main(int argc, char** argv) {
+    // Both windows are centred on the screen at every load, and a native
+    // Wayland client cannot place its windows: the compositor does. So the
+    // toolkit tries X11 first (XWayland on a Wayland desktop, where a position
+    // is honoured) and takes native Wayland only where no X server answers.
+    // Not overwritten: a platform the user chose stands.
+    setenv("QT_QPA_PLATFORM", "xcb;wayland", 0);
     kanmeri::platform::Application application(argc, argv);
     kanmeri::model::Program program;
     kanmeri::platform::QtClock clock;

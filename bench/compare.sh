@@ -5,22 +5,27 @@
 #   bench/compare.sh [SECONDS] [REPORT.md]
 #
 #   (a) start to first painted frame: median of RUNS (default 21) runs of each
-#       program, the programs taking turns, with KANMERI_EXIT_AFTER_FIRST_PAINT=1,
-#       which makes it end at once after its first frame; measured from exec
-#       to exit. A program that ignores the variable is measured from exec to
-#       its window being viewable instead (xdotool polling), and then so are
-#       all of them.
+#       program, the programs taking turns, measured from exec to exit.
+#       kanmeri is measured as bench/kanmeri_first_frame, the program built
+#       from the same sources and libraries plus a first-frame exit
+#       (bench/first_frame_exit.cpp): it always ends at once after its first
+#       frame. The reference programs do the same when
+#       KANMERI_EXIT_AFTER_FIRST_PAINT=1 is set, which this script sets for
+#       them. Should one of them not end by itself, all four (with the real
+#       app/kanmeri) are measured from exec to their window being viewable
+#       instead (xdotool polling).
 #   (b) CPU time and wake-ups per second over SECONDS (default 60) of the
-#       running main window, beside the stock port's and bare_clock (which
-#       sets two labels every 100 ms); all run at the same time, each on its
-#       own Xvfb. The CPU ratio uses the schedstat time (utime + stime counts
-#       whole 10 ms ticks).
-#   (c) peak resident size (VmHWM) at the end of (b).
+#       running main window of the real app/kanmeri, beside the stock port's
+#       and bare_clock (which sets two labels every 100 ms); all run at the
+#       same time, each on its own Xvfb. The CPU ratio uses the schedstat time
+#       (utime + stime counts whole 10 ms ticks).
+#   (c) peak resident size (VmHWM) of the same processes at the end of (b).
 #
 # Targets, kanmeri against the stock port: (a) <= 0.95, (b) CPU <= 1.0,
 # (c) <= 0.97. Prints the table and writes it as markdown to REPORT.md
-# (default build/bench/compare.md). Programs: KANMERI, STOCK_PORT,
-# BARE_WINDOW, BARE_CLOCK override where the built files are found.
+# (default build/bench/compare.md). Programs: KANMERI, KANMERI_FIRST_FRAME,
+# STOCK_PORT, BARE_WINDOW, BARE_CLOCK override where the built files are
+# found.
 set -euo pipefail
 here=$(dirname "${BASH_SOURCE[0]}")
 # shellcheck source=bench/measure_lib.sh
@@ -39,6 +44,9 @@ declare -A bin=(
 for name in "${names[@]}"; do
     [[ -x "${bin[$name]}" ]] || { echo "$name is not built (see bench/CMakeLists.txt)" >&2; exit 2; }
 done
+first_frame=${KANMERI_FIRST_FRAME:-$(find_built bench/kanmeri_first_frame || true)}
+[[ -x "$first_frame" ]] ||
+    { echo "kanmeri_first_frame is not built (see bench/CMakeLists.txt)" >&2; exit 2; }
 
 servers=()
 apps=()
@@ -47,16 +55,6 @@ cleanup() {
     for pid in "${apps[@]}" "${servers[@]}"; do stop_pid "$pid"; done
 }
 trap cleanup EXIT
-
-# One start of $1 that ends after its first frame; prints microseconds, or
-# nothing when it was still running after 10 s.
-first_paint_us() {
-    local t0 t1
-    t0=${EPOCHREALTIME/./}
-    KANMERI_EXIT_AFTER_FIRST_PAINT=1 timeout 10 "$1" >/dev/null 2>&1 || return 0
-    t1=${EPOCHREALTIME/./}
-    echo $((t1 - t0))
-}
 
 # One start of $1 until its window is viewable; prints microseconds.
 mapped_us() {
@@ -72,14 +70,22 @@ mapped_us() {
     stop_pid "$pid"
 }
 
-median() {
-    sort -n | awk '{ v[NR] = $1 } END { m = (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2; printf "%.1f\n", m / 1000 }'
-}
-
 start_xvfb
 servers+=("$XVFB_PID")
+# What is started for (a): kanmeri's first-frame build in its place.
+declare -A start_bin
+for name in "${names[@]}"; do start_bin[$name]=${bin[$name]}; done
+start_bin[kanmeri]=$first_frame
+# The first start of each warms the caches, and tells whether it ends after
+# its first frame.
 mode=paint
-[[ -n "$(first_paint_us "${bin[kanmeri]}")" ]] || mode=map
+for name in "${names[@]}"; do
+    [[ -n "$(first_paint_us "${start_bin[$name]}")" ]] || mode=map
+done
+if [[ $mode == map ]]; then
+    # kanmeri_first_frame may end before its window is seen.
+    start_bin[kanmeri]=${bin[kanmeri]}
+fi
 start_time() {
     if [[ $mode == paint ]]; then first_paint_us "$1"; else mapped_us "$1"; fi
 }
@@ -87,12 +93,9 @@ start_time() {
 # during the runs weighs on all of them alike.
 declare -A start_ms
 samples=$(mktemp -d)
-for name in "${names[@]}"; do
-    start_time "${bin[$name]}" >/dev/null # warms the caches
-done
 for ((i = 0; i < runs; i++)); do
     for name in "${names[@]}"; do
-        start_time "${bin[$name]}" >>"$samples/$name"
+        start_time "${start_bin[$name]}" >>"$samples/$name"
     done
 done
 for name in "${names[@]}"; do
@@ -147,6 +150,8 @@ row() {
     row "(b) CPU time over ${secs} s, schedstat (s)" precise "$rb_cpu" "<= 1.0 $(verdict "$rb_cpu" 1.0)"
     row "(b) wake-ups per second" wake "$rb_wake" ""
     row "(c) peak resident (KiB)" rss "$rc" "<= 0.97 $(verdict "$rc" 0.97)"
+    echo
+    echo "kanmeri: (a) ${start_bin[kanmeri]#"$(bench_root)"/}, (b) and (c) ${bin[kanmeri]#"$(bench_root)"/}"
 } | tee "$report"
 echo
 echo "written to $report"

@@ -1,4 +1,4 @@
-# Shared helpers of idle_cpu.sh and compare.sh; source, do not run.
+# Shared helpers of idle_cpu.sh, compare.sh and platform_startup.sh; source, do not run.
 # Every process is measured over all its threads (Qt's X connection reads
 # events on a thread of its own), from /proc.
 
@@ -70,6 +70,24 @@ peak_rss_kib() {
 # Wall-clock microseconds, without starting a process.
 now_us() {
     echo "${EPOCHREALTIME/./}"
+}
+
+# first_paint_us PROGRAM: one start of a program that ends after its first
+# frame (kanmeri_first_frame always, the reference programs when
+# KANMERI_EXIT_AFTER_FIRST_PAINT is set, as it is here); prints the
+# microseconds from exec to exit, or nothing when it was still running after
+# 10 s.
+first_paint_us() {
+    local t0 t1
+    t0=${EPOCHREALTIME/./}
+    KANMERI_EXIT_AFTER_FIRST_PAINT=1 timeout 10 "$1" >/dev/null 2>&1 || return 0
+    t1=${EPOCHREALTIME/./}
+    echo $((t1 - t0))
+}
+
+# Median of microsecond values, one a line, in milliseconds.
+median() {
+    sort -n | awk '{ v[NR] = $1 } END { m = (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2; printf "%.1f\n", m / 1000 }'
 }
 
 # measure_idle PID SECONDS: prints "cpu_seconds cpu_percent wakeups_per_second

@@ -5,8 +5,9 @@
 // bare_clock (BARE_CLOCK defined): the same window with two labels that a
 // 100 ms timer sets to the current date and time, as the running clock does.
 //
-// Both honour KANMERI_EXIT_AFTER_FIRST_PAINT like kanmeri: when it is set to
-// a non-empty value, the process ends with status 0 (std::_Exit, no teardown)
+// Both honour KANMERI_EXIT_AFTER_FIRST_PAINT (bench/first_paint_exit.h), as
+// kanmeri's first-frame build ends by itself: when it is set to a non-empty
+// value, the process ends with status 0 (std::_Exit, no teardown)
 // as soon as its window's first frame has been painted and sent to the
 // display server, so that the time from exec to exit is the time to the
 // first frame.

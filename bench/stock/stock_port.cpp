@@ -5,9 +5,10 @@
 // (100 ms for the date and time, 2000 ms for the bar). It does nothing on
 // input; it exists to be measured beside kanmeri (bench/compare.sh).
 //
-// Honours KANMERI_EXIT_AFTER_FIRST_PAINT as kanmeri does: when set to a
-// non-empty value, the process ends (std::_Exit) as soon as the first frame
-// has been painted and sent to the display server.
+// Honours KANMERI_EXIT_AFTER_FIRST_PAINT (bench/first_paint_exit.h), as
+// kanmeri's first-frame build ends by itself: when set to a non-empty value,
+// the process ends (std::_Exit) as soon as the first frame has been painted
+// and sent to the display server.
 #include <QApplication>
 #include <QDateTime>
 #include <QFontDatabase>
