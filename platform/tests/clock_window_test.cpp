@@ -18,7 +18,7 @@ using kanmeri::testing::utf8;
 TEST(ClockWindowTest, open_showsCaptionAndTwentyFourHourOption) {
     RealApp app;
     QTest::mouseClick(app.widget(app.main().Command2), Qt::LeftButton);
-    FormView* view = app.view(app.windows.clock());
+    QWidget* view = app.view(app.windows.clock());
     ASSERT_NE(view, nullptr);
     EXPECT_EQ(utf8(toText(view->windowTitle())), utf8(u"日付と時刻の表示"));
     EXPECT_TRUE(view->isVisible());

@@ -2,10 +2,12 @@
 // roads end to end, and the ways the program ends.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QLineEdit>
 
 #include "model/tests/support/printers.h"
 #include "platform/look.h"
+#include "platform/tests/access_check.h"
 #include "platform/tests/caption_check.h"
 #include "platform/tests/fixture.h"
 #include "platform/tests/real_app.h"
@@ -78,6 +80,43 @@ TEST(MainWindowTest, layout_matchesDesignInPixels) {
             EXPECT_EQ(w->palette().color(QPalette::WindowText), *row.colour);
         }
     }
+}
+
+TEST(MainWindowTest, accessibility_namesAndRolesAreTheRowsExactly) {
+    RealApp app;
+    MainForm& f = app.main();
+    QTest::keyClicks(app.widget(f.inymd), QStringLiteral("2000/01/01"));
+    const struct {
+        const char* name;
+        const model::Control& control;
+        QString expected;
+        QAccessible::Role role;
+    } rows[] = {
+        {"inymd, typed into", f.inymd, QStringLiteral("お探しの年月日（yyyy/mm/dd）"),
+         QAccessible::EditableText},
+        {"insuu", f.insuu, QStringLiteral("好きな数字（１桁）"), QAccessible::EditableText},
+        {"stop", f.stop, QStringLiteral("ＧＯ"), QAccessible::StaticText},
+        {"okﾎﾞﾀﾝ", f.okBotan, QStringLiteral("ＯＫ"), QAccessible::Button},
+        {"outtime(1)", f.outtime1, QStringLiteral("２４時間表示"), QAccessible::RadioButton},
+        {"Frame1", f.Frame1, QStringLiteral("時刻表示切替"), QAccessible::Grouping},
+        {"shpwaku", f.shpwaku, QString(), QAccessible::Graphic},
+        {"shpscale", f.shpscale, QStringLiteral("秒の進み"), QAccessible::ProgressBar},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(app.widget(row.control));
+        ASSERT_NE(a, nullptr);
+        EXPECT_EQ(a->text(QAccessible::Name), row.expected);
+        EXPECT_EQ(a->role(), row.role);
+    }
+    {
+        SCOPED_TRACE("main window");
+        expectAccessAsModelled(f);
+    }
+    QTest::mouseClick(app.widget(f.Command2), Qt::LeftButton);
+    ASSERT_NE(app.view(app.windows.clock()), nullptr);
+    SCOPED_TRACE("clock window");
+    expectAccessAsModelled(app.windows.clockWindow().controls());
 }
 
 TEST(MainWindowTest, tab_walksDesignOrderFromInymd) {

@@ -14,15 +14,15 @@ class ScratchForm : public model::Form {
 public:
     explicit ScratchForm(model::Window& window);
 
-    model::Shape& outline;
-    model::Shape& filled;
+    model::Shape& outline;  // a graphic
+    model::Shape& filled;   // the bar filling its share of the outline
     model::Label& boxed;    // border, auto-size
     model::Label& wrapped;  // fixed size, centred
     model::Label& clicky;   // Click bound
     model::Frame& frame;
     model::OptionButton& first;  // selected at load
     model::OptionButton& second;
-    model::TextBox& entry;
+    model::TextBox& entry;   // named by its row, not by what is typed
     model::TextBox& digits;  // centred
     model::CommandButton& press;
     model::CommandButton& quit;

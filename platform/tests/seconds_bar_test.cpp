@@ -50,9 +50,12 @@ TEST(SecondsBarTest, tick_fillsItsShareOfTheOutline) {
             GTEST_SKIP() << "pixel samples assume a scale factor of 1";
         }
         windows::MainForm& f = app.main();
-        app.services.deliver([&] { f.Timer2.tick(); });
+        fire(driverOf(app.view(app.windows.main()), f.Timer2));
         const int filled = filledPixels(row.second);
         EXPECT_EQ(app.widget(f.shpscale)->width(), filled);
+        // A screen reader hears the share as the bar's description.
+        EXPECT_EQ(app.widget(f.shpscale)->accessibleDescription(),
+                  QStringLiteral("%1%").arg(std::lround(row.second * 100.0 / 60.0)));
         // The fill lies inside the filled part's 1 px black border.
         const int green = greenRun(grabbed(app));
         if (filled == 0) {

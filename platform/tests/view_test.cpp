@@ -13,6 +13,7 @@
 
 #include "model/tests/support/printers.h"
 #include "platform/look.h"
+#include "platform/tests/access_check.h"
 #include "platform/tests/caption_check.h"
 #include "platform/tests/fixture.h"
 #include "platform/tests/scratch_window.h"
@@ -130,7 +131,7 @@ TEST(ViewTest, fonts_nameOnlyTheInstalledGothicFace) {
 
 TEST(ViewTest, window_hasFixedClientSizeCaptionAndCentredPlace) {
     View shown;
-    FormView* view = shown.view();
+    QWidget* view = shown.view();
     EXPECT_EQ(view->size(), QSize(340, 240));
     EXPECT_EQ(view->minimumSize(), view->maximumSize());
     EXPECT_EQ(view->windowTitle(), QStringLiteral("試験　ウィンドウ"));
@@ -193,7 +194,7 @@ TEST(ViewTest, stacking_putsEntriesButtonsAndFrameAboveLabelsAndShapes) {
     EXPECT_GT(at(form.filled), at(form.outline));
 }
 
-TEST(ViewTest, accessibleNames_areCaptionsExactly) {
+TEST(ViewTest, accessibleNamesAndRoles_areTheModelsExactly) {
     View shown;
     ScratchForm& form = shown.window.scratch();
     const struct {
@@ -204,9 +205,15 @@ TEST(ViewTest, accessibleNames_areCaptionsExactly) {
     } rows[] = {
         {"label keeps blanks", &form.boxed, QStringLiteral("  12:01:02(am)  "),
          QAccessible::StaticText},
+        {"wrapped label", &form.wrapped, QStringLiteral("今日から１週間の運勢占いです。"),
+         QAccessible::StaticText},
         {"button", &form.press, QStringLiteral("ＯＫ"), QAccessible::Button},
         {"option", &form.first, QStringLiteral("１２時間表示"), QAccessible::RadioButton},
         {"frame", &form.frame, QStringLiteral("時刻表示切替"), QAccessible::Grouping},
+        {"entry named by its row", &form.entry, QStringLiteral("探す日付"),
+         QAccessible::EditableText},
+        {"entry without a name", &form.digits, QString(), QAccessible::EditableText},
+        {"outline", &form.outline, QString(), QAccessible::Graphic},
         {"bar", &form.filled, QStringLiteral("秒の進み"), QAccessible::ProgressBar},
     };
     for (const auto& row : rows) {
@@ -216,21 +223,43 @@ TEST(ViewTest, accessibleNames_areCaptionsExactly) {
         EXPECT_EQ(a->text(QAccessible::Name), row.expected);
         EXPECT_EQ(a->role(), row.role);
     }
-    form.boxed.setCaption(u" 変わった ");
-    EXPECT_EQ(
-        QAccessible::queryAccessibleInterface(shown.widget(form.boxed))->text(QAccessible::Name),
-        QStringLiteral(" 変わった "));
+    expectAccessAsModelled(form);
     EXPECT_EQ(QAccessible::queryAccessibleInterface(shown.view())->text(QAccessible::Name),
               QStringLiteral("試験　ウィンドウ"));
 }
 
-TEST(ViewTest, bar_reportsFilledShareOfOutline) {
+TEST(ViewTest, accessibleNames_followCaptionsButNotTypedText) {
+    View shown;
+    ScratchForm& form = shown.window.scratch();
+    form.boxed.setCaption(u" 変わった ");
+    QTest::keyClicks(shown.widget(form.entry), QStringLiteral("2000/01/01"));
+    form.digits.setText(u"7");
+    ASSERT_EQ(form.entry.text(), u"2000/01/01");
+    const struct {
+        const char* name;
+        const model::Control* control;
+        QString expected;
+    } rows[] = {
+        {"label", &form.boxed, QStringLiteral(" 変わった ")},
+        {"typed entry", &form.entry, QStringLiteral("探す日付")},
+        {"assigned entry", &form.digits, QString()},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(shown.widget(*row.control))
+                      ->text(QAccessible::Name),
+                  row.expected);
+    }
+    expectAccessAsModelled(form);
+}
+
+TEST(ViewTest, bar_describesFilledShareOfOutline) {
     View shown;
     ScratchForm& form = shown.window.scratch();
     form.filled.setWidth(form.outline.width() / 2);
     QAccessibleInterface* a = QAccessible::queryAccessibleInterface(shown.widget(form.filled));
-    ASSERT_NE(a->valueInterface(), nullptr);
-    EXPECT_DOUBLE_EQ(a->valueInterface()->currentValue().toDouble(), 0.5);
+    EXPECT_EQ(a->valueInterface(), nullptr);
+    EXPECT_EQ(a->text(QAccessible::Description), QStringLiteral("50%"));
     EXPECT_EQ(shown.widget(form.filled)->width(), 100);
 }
 

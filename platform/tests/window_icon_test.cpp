@@ -21,7 +21,7 @@ qint64 shownIconKey(const QWidget* view) {
 
 TEST(WindowIconTest, shownWindow_carriesDesignIcon) {
     RealApp app;
-    FormView* main = app.view(app.windows.main());
+    QWidget* main = app.view(app.windows.main());
     ASSERT_NE(main, nullptr);
     ASSERT_NE(shownIconKey(main), 0) << "no icon";
     EXPECT_EQ(main->windowIcon().availableSizes(), QIcon(":/kanmeri/smiley.ico").availableSizes());
@@ -40,7 +40,7 @@ TEST(WindowIconTest, reload_showsTheSameIcon) {
             app.services.showWindow(app.windows.main());
             app.services.unloadWindow(app.windows.clock());
         });
-        FormView* again = app.view(app.windows.main());
+        QWidget* again = app.view(app.windows.main());
         ASSERT_NE(again, nullptr);
         ASSERT_TRUE(QTest::qWaitForWindowExposed(again));
         EXPECT_EQ(shownIconKey(again), first) << "load " << i + 2;

@@ -1,0 +1,59 @@
+#pragma once
+// What assistive technology finds of a window's controls: for every control
+// drawn by a widget, the toolkit role of the control's role, and its name and
+// description exactly as the model gives them.
+#include <gtest/gtest.h>
+
+#include <QAccessible>
+#include <string>
+
+#include "model/control.h"
+#include "model/form.h"
+#include "model/tests/support/printers.h"
+#include "platform/look.h"
+#include "platform/tests/widgets_of.h"
+
+namespace kanmeri::platform::testing {
+
+inline QAccessible::Role toolkitRole(model::Role role) {
+    switch (role) {
+        case model::Role::StaticText:
+            return QAccessible::StaticText;
+        case model::Role::Entry:
+            return QAccessible::EditableText;
+        case model::Role::Button:
+            return QAccessible::Button;
+        case model::Role::Option:
+            return QAccessible::RadioButton;
+        case model::Role::Group:
+            return QAccessible::Grouping;
+        case model::Role::Graphic:
+            return QAccessible::Graphic;
+        case model::Role::ProgressBar:
+            return QAccessible::ProgressBar;
+        case model::Role::None:
+            break;
+    }
+    return QAccessible::NoRole;
+}
+
+inline void expectAccessAsModelled(const model::Form& form) {
+    for (const auto& control : form.controls()) {
+        SCOPED_TRACE(kanmeri::testing::utf8(control->name()) +
+                     (control->index() ? "(" + std::to_string(*control->index()) + ")" : ""));
+        QWidget* widget = widgetOf(*control);
+        if (control->kind() == model::ControlKind::Timer) {
+            EXPECT_EQ(widget, nullptr);
+            continue;
+        }
+        ASSERT_NE(widget, nullptr);
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(widget);
+        ASSERT_NE(a, nullptr);
+        EXPECT_NE(control->role(), model::Role::None) << "a control with no role";
+        EXPECT_EQ(a->role(), toolkitRole(control->role()));
+        EXPECT_EQ(a->text(QAccessible::Name), toQString(control->accessibleName()));
+        EXPECT_EQ(a->text(QAccessible::Description), toQString(control->description()));
+    }
+}
+
+}  // namespace kanmeri::platform::testing
