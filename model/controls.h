@@ -89,9 +89,6 @@ public:
     [[nodiscard]] bool canTakeFocus() const override { return true; }
 
 private:
-    friend class Form;
-    void setValueQuietly(bool value) { value_ = value; }
-
     bool value_;
 };
 
