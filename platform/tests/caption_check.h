@@ -107,6 +107,9 @@ inline ::testing::AssertionResult captionInsideBox(const QWidget* widget,
                          label->devicePixelRatioF());
     const QRectF box = ink.box();
     if (box.isNull()) {
+        if (!text.trimmed().isEmpty()) {
+            return ::testing::AssertionFailure() << "no ink of '" << text.toStdString() << "'";
+        }
         return ::testing::AssertionSuccess();  // blanks only
     }
     // An edge may fall inside a device pixel, which then holds ink from both
