@@ -13,7 +13,8 @@ endif()
 set(expected
     usr/share/applications/io.github.kanmeri.desktop
     usr/share/metainfo/io.github.kanmeri.metainfo.xml
-    usr/share/doc/kanmeri/copyright)
+    usr/share/man/man1/kanmeri.1
+    usr/share/man/ja/man1/kanmeri.1)
 foreach(side 16 32 48 128 256)
     list(APPEND expected usr/share/icons/hicolor/${side}x${side}/apps/io.github.kanmeri.png)
 endforeach()

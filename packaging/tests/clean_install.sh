@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# clean_install.sh CPACK CPACK_CONFIG WORK_DIR
-# Builds the Debian package with CPack, installs it with apt into a fresh
-# Debian 12 (bookworm) minbase root made by debootstrap, and checks there that
-# the installed program shows its main window under a virtual X server.
+# clean_install.sh DEB_DIR WORK_DIR
+# Installs the Debian package that build_deb.sh made in DEB_DIR with apt into
+# a fresh Debian 12 (bookworm) minbase root made by debootstrap, and checks
+# there that the installed program shows its main window under a virtual X
+# server.
 #
 # The pristine root is kept as a tarball under KANMERI_TEST_CACHE (default
 # /var/cache/kanmeri-test), with apt's downloaded packages and lists beside it,
@@ -22,8 +23,8 @@ skip() {
     exit 77
 }
 
-if (($# != 3)); then
-    echo "usage: $0 CPACK CPACK_CONFIG WORK_DIR" >&2
+if (($# != 2)); then
+    echo "usage: $0 DEB_DIR WORK_DIR" >&2
     exit 2
 fi
 ((EUID == 0)) || skip "needs root for debootstrap, mount and chroot"
@@ -37,9 +38,8 @@ if [[ -z "${KANMERI_CLEAN_INSTALL_NS:-}" ]]; then
         --propagation private bash "$here/${BASH_SOURCE[0]##*/}" "$@"
 fi
 
-cpack=$1
-config=$2
-work=$3
+deb_dir=$1
+work=$2
 cache=${KANMERI_TEST_CACHE:-/var/cache/kanmeri-test}
 max_age_days=${KANMERI_TEST_ROOT_MAX_AGE_DAYS:-30}
 suite=bookworm
@@ -69,24 +69,13 @@ mount_in_root() { # mount_in_root TARGET MOUNT-ARGS...
     mounted+=("$target")
 }
 
-build_package() {
-    say "building the package with cpack"
-    rm -rf "$work/deb"
-    if ! "$cpack" --config "$config" -G DEB -B "$work/deb" >"$work/cpack.log" 2>&1; then
-        cat "$work/cpack.log"
-        say "cpack failed"
-        exit 1
-    fi
-    local packages=("$work"/deb/kanmeri_*.deb)
+find_package() {
+    local packages=("$deb_dir"/kanmeri_*.deb)
     [[ -f ${packages[0]} ]] || {
-        say "cpack made no kanmeri_*.deb"
+        say "no kanmeri_*.deb in $deb_dir (build_deb.sh makes it)"
         exit 1
     }
     package=${packages[0]}
-    local contents
-    contents=$(dpkg-deb --contents "$package")
-    grep -q ' \./usr/bin/kanmeri$' <<<"$contents" ||
-        skip "the package carries no program (the kanmeri target is not built)"
     say "package $(basename "$package"): Depends: $(dpkg-deb --field "$package" Depends)"
 }
 
@@ -184,7 +173,7 @@ flock -w 900 9 || {
 }
 read_debian_sources
 [[ -n $mirror ]] || skip "no http(s) Debian mirror for $suite in this machine's apt sources"
-build_package
+find_package
 probe_mirror
 ensure_root_tarball
 unpack_root
