@@ -8,11 +8,9 @@
 #include "windows/app_windows.h"
 
 int main(int argc, char** argv) {
-    // Both windows are centred on the screen at every load, and a native
-    // Wayland client cannot place its windows: the compositor does. So the
-    // toolkit tries X11 first (XWayland on a Wayland desktop, where a position
-    // is honoured) and takes native Wayland only where no X server answers.
-    // Not overwritten: a platform the user chose stands.
+    // The windows are centred at every load, which a native Wayland client
+    // cannot do: X11 first (XWayland on a Wayland desktop), Wayland only where
+    // no X server answers. A platform the user chose stands.
     setenv("QT_QPA_PLATFORM", "xcb;wayland", 0);
     kanmeri::platform::Application application(argc, argv);
     kanmeri::model::Program program;
@@ -20,6 +18,6 @@ int main(int argc, char** argv) {
     kanmeri::platform::QtServices services(program);
     kanmeri::windows::AppWindows windows(services, clock);
     windows.registerWith(program);
-    services.deliver([&] { services.showWindow(windows.main()); });
+    services.deliver([&] { services.showWindow(windows.main); });
     return services.runEventLoop();
 }

@@ -19,10 +19,10 @@ using kanmeri::windows::MainForm;
 struct LoadedMain {
     LoadedMain() {
         windows.registerWith(services.program);
-        services.dispatch([this] { services.showWindow(windows.main()); });
+        services.dispatch([this] { services.showWindow(windows.main); });
         services.clear();
     }
-    MainForm& form() { return windows.mainWindow().controls(); }
+    MainForm& form() { return windows.main.controls(); }
     // One tick as the event loop delivers it.
     void tick(const kanmeri::model::Timer& timer) { services.dispatch(timer, timer.timer); }
     // Moves the fake clock on by `seconds`, within the minute.
@@ -80,7 +80,7 @@ void BM_switchToClockAndBack(benchmark::State& state) {
     LoadedMain app;
     for (auto _ : state) {
         app.services.dispatch(app.form().Command2, app.form().Command2.click);
-        const auto& back = app.windows.clockWindow().controls().Command1;
+        const auto& back = app.windows.clock.controls().Command1;
         app.services.dispatch(back, back.click);
         app.services.clear();
     }

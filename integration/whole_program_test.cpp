@@ -50,7 +50,7 @@ class WholeProgram : public ::testing::Test {
 protected:
     WholeProgram() {
         windows.registerWith(program);
-        services.deliver([this] { services.showWindow(windows.main()); });
+        services.deliver([this] { services.showWindow(windows.main); });
         settle();
     }
     // Ends as the exit button does, so that no view outlives its window.
@@ -70,8 +70,8 @@ protected:
         settle();
     }
     void roundTrip() {
-        click(windows.main(), windows.mainWindow().controls().Command2);
-        click(windows.clock(), windows.clockWindow().controls().Command1);
+        click(windows.main, windows.main.controls().Command2);
+        click(windows.clock, windows.clock.controls().Command1);
     }
 
     model::Program program;
@@ -81,36 +81,36 @@ protected:
 };
 
 TEST_F(WholeProgram, lookupThenSwitch_showsWeekdayAndBringsMainBackFresh) {
-    QWidget* main = view(windows.main());
+    QWidget* main = view(windows.main);
     ASSERT_NE(main, nullptr);
     EXPECT_TRUE(QTest::qWaitForWindowExposed(main));
     EXPECT_EQ(main->windowTitle(),
               QString::fromUtf16(u"曜日探し\u3000＆\u3000今週から1週間の運勢占い（当たるかな？）"));
-    const model::Text designCaption = windows.mainWindow().controls().outyoubi.caption();
+    const model::Text designCaption = windows.main.controls().outyoubi.caption();
 
     auto* entry =
-        qobject_cast<QLineEdit*>(widget(windows.main(), windows.mainWindow().controls().inymd));
+        qobject_cast<QLineEdit*>(widget(windows.main, windows.main.controls().inymd));
     ASSERT_NE(entry, nullptr);
     entry->clear();
     QTest::keyClicks(entry, QStringLiteral("2000/01/01"));
-    click(windows.main(), windows.mainWindow().controls().okBotan);
-    EXPECT_EQ(windows.mainWindow().controls().outyoubi.caption(),
+    click(windows.main, windows.main.controls().okBotan);
+    EXPECT_EQ(windows.main.controls().outyoubi.caption(),
               u" お探しの日の曜日は\u3000土曜日\u3000です");
 
-    click(windows.main(), windows.mainWindow().controls().Command2);
-    EXPECT_EQ(view(windows.main()), nullptr);
-    ASSERT_NE(view(windows.clock()), nullptr);
-    EXPECT_TRUE(QTest::qWaitForWindowExposed(view(windows.clock())));
-    EXPECT_EQ(view(windows.clock())->windowTitle(), QString::fromUtf16(u"日付と時刻の表示"));
-    const model::Label& clockTime = windows.clockWindow().controls().dsptime;
+    click(windows.main, windows.main.controls().Command2);
+    EXPECT_EQ(view(windows.main), nullptr);
+    ASSERT_NE(view(windows.clock), nullptr);
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(view(windows.clock)));
+    EXPECT_EQ(view(windows.clock)->windowTitle(), QString::fromUtf16(u"日付と時刻の表示"));
+    const model::Label& clockTime = windows.clock.controls().dsptime;
     EXPECT_TRUE(QTest::qWaitFor([&] { return clockTime.caption() != u"  12:01:02(am)  "; }, 60000))
         << "the clock window's first tick did not replace the placeholder";
 
-    click(windows.clock(), windows.clockWindow().controls().Command1);
-    EXPECT_EQ(view(windows.clock()), nullptr);
-    ASSERT_NE(view(windows.main()), nullptr);
-    EXPECT_EQ(windows.mainWindow().controls().outyoubi.caption(), designCaption);
-    EXPECT_TRUE(windows.main().loaded());
+    click(windows.clock, windows.clock.controls().Command1);
+    EXPECT_EQ(view(windows.clock), nullptr);
+    ASSERT_NE(view(windows.main), nullptr);
+    EXPECT_EQ(windows.main.controls().outyoubi.caption(), designCaption);
+    EXPECT_TRUE(windows.main.loaded());
 }
 
 TEST_F(WholeProgram, thousandRoundTrips_keepResidentSizeFlat) {
@@ -124,8 +124,8 @@ TEST_F(WholeProgram, thousandRoundTrips_keepResidentSizeFlat) {
         ASSERT_FALSE(HasFatalFailure()) << "round trip " << i + 1;
     }
     const long afterLast = residentKib();
-    ASSERT_NE(view(windows.main()), nullptr);
-    EXPECT_EQ(view(windows.clock()), nullptr);
+    ASSERT_NE(view(windows.main), nullptr);
+    EXPECT_EQ(view(windows.clock), nullptr);
     RecordProperty("resident_kib_after_10", static_cast<int>(afterTenth));
     RecordProperty("resident_kib_after_last", static_cast<int>(afterLast));
     std::printf("resident after 10 round trips: %ld KiB, after %d: %ld KiB\n", afterTenth, rounds,

@@ -20,8 +20,6 @@ public:
     using Observer = std::function<void(Control&, Property)>;
 
     explicit Form(Window& window) : window_(window) {}
-    Form(const Form&) = delete;
-    Form& operator=(const Form&) = delete;
     virtual ~Form() = default;
 
     [[nodiscard]] Window& window() const { return window_; }

@@ -24,8 +24,6 @@ struct WindowDesign {
 class Window {
 public:
     explicit Window(WindowDesign design);
-    Window(const Window&) = delete;
-    Window& operator=(const Window&) = delete;
     virtual ~Window();
 
     [[nodiscard]] const WindowDesign& design() const { return design_; }
@@ -34,7 +32,6 @@ public:
     // The loaded form. After an unload the retired form stays valid until
     // releaseRetired(), so a handler may unload its own window and go on.
     [[nodiscard]] Form& form() const;
-    [[nodiscard]] bool hasForm() const { return current_ || retired_; }
 
     // Creates the form from the design and runs the Load handler; the form's
     // timers tick only after it has returned. Nothing when already loaded.

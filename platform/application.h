@@ -16,8 +16,6 @@ class Application {
 public:
     // argc and argv must outlive the object (the toolkit keeps them).
     Application(int& argc, char** argv);
-    Application(const Application&) = delete;
-    Application& operator=(const Application&) = delete;
     ~Application();
 
 private:

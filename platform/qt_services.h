@@ -14,8 +14,6 @@ namespace kanmeri::platform {
 class QtServices : public model::WindowServices {
 public:
     explicit QtServices(model::Program& program);
-    QtServices(const QtServices&) = delete;
-    QtServices& operator=(const QtServices&) = delete;
     ~QtServices() override;
 
     void messageBox(const model::Text& text, model::MessageStyle style,

@@ -3,19 +3,11 @@
 namespace kanmeri::windows {
 
 AppWindows::AppWindows(model::WindowServices& services, const model::Clock& clock)
-    : main_(services, clock, clock_), clock_(services, clock, main_) {}
-
-model::Window& AppWindows::main() {
-    return main_;
-}
-
-model::Window& AppWindows::clock() {
-    return clock_;
-}
+    : main(services, clock, this->clock), clock(services, clock, main) {}
 
 void AppWindows::registerWith(model::Program& program) {
-    program.add(main_);
-    program.add(clock_);
+    program.add(main);
+    program.add(clock);
 }
 
 }  // namespace kanmeri::windows

@@ -10,25 +10,18 @@
 
 namespace kanmeri::windows {
 
-class AppWindows {
-public:
+struct AppWindows {
     // Both references must outlive this object.
     AppWindows(model::WindowServices& services, const model::Clock& clock);
     AppWindows(const AppWindows&) = delete;
     AppWindows& operator=(const AppWindows&) = delete;
 
-    model::Window& main();                       // "kanmeri"
-    model::Window& clock();                      // "kanmeri_jikoku"
     void registerWith(model::Program& program);  // adds both windows
 
-    MainWindow& mainWindow() { return main_; }
-    ClockWindow& clockWindow() { return clock_; }
-
-private:
     // Each window refers to the other; only the references are taken while
     // the other is being constructed.
-    MainWindow main_;
-    ClockWindow clock_;
+    MainWindow main;    // "kanmeri"
+    ClockWindow clock;  // "kanmeri_jikoku"
 };
 
 }  // namespace kanmeri::windows

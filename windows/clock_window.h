@@ -36,7 +36,7 @@ public:
                 model::Window& mainWindow);
 
     // The loaded form, or the retired one until the running handler returns.
-    // Precondition: hasForm().
+    // Precondition: loaded, or unloaded by the handler still running.
     [[nodiscard]] ClockForm& controls() const;
 
 protected:

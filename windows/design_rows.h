@@ -22,18 +22,12 @@ struct Row {
 };
 
 // Fonts of the layouts, all in the one Japanese Gothic face.
-[[nodiscard]] constexpr model::Font bold(float points) {
-    return {points, true, false};
-}
-[[nodiscard]] constexpr model::Font boldItalic(float points) {
-    return {points, true, true};
-}
-[[nodiscard]] constexpr model::Font regular(float points) {
-    return {points, false, false};
-}
-[[nodiscard]] constexpr model::Font regularItalic(float points) {
-    return {points, false, true};
-}
+// clang-format off
+[[nodiscard]] constexpr model::Font bold(float points) { return {points, true, false}; }
+[[nodiscard]] constexpr model::Font boldItalic(float points) { return {points, true, true}; }
+[[nodiscard]] constexpr model::Font regular(float points) { return {points, false, false}; }
+[[nodiscard]] constexpr model::Font regularItalic(float points) { return {points, false, true}; }
+// clang-format on
 
 model::TextBox& addTextBox(model::Form& form, const Row& row, model::Alignment alignment);
 model::Label& addLabel(model::Form& form, const Row& row, model::LabelDesign look);

@@ -59,7 +59,7 @@ public:
                model::Window& clockWindow);
 
     // The loaded form, or the retired one until the running handler returns.
-    // Precondition: hasForm().
+    // Precondition: loaded, or unloaded by the handler still running.
     [[nodiscard]] MainForm& controls() const;
 
 protected:

@@ -41,7 +41,7 @@ Outcome draw(const QString& typed, Press press) {
             QTest::keyClick(app.widget(f.insuu), Qt::Key_G, Qt::AltModifier);
         }
     });
-    const QWidget* focus = app.view(app.windows.main())->focusWidget();
+    const QWidget* focus = app.view(app.windows.main)->focusWidget();
     Outcome out{app.widget(f.secdisp)->accessibleName(),
                 {},
                 app.widget<QLineEdit>(f.insuu)->text(),
@@ -103,7 +103,7 @@ TEST(AccessKeyTest, go_neverTakesTheFocus) {
     RealApp app;
     windows::MainForm& f = app.main();
     QWidget* go = app.widget(f.stop);
-    QWidget* view = app.view(app.windows.main());
+    QWidget* view = app.view(app.windows.main);
     EXPECT_EQ(go->focusPolicy(), Qt::NoFocus);
     const auto boxes = dismissingBoxes([&] {
         QTest::keyClick(app.widget(f.inymd), Qt::Key_G, Qt::AltModifier);

@@ -50,8 +50,8 @@ TEST(CaptionsAtScale, designCaptions_stayInsideTheirBoxes) {
     RealApp app;
     expectLoadedCaptionsInside(app, app.main());
     QTest::mouseClick(app.widget(app.main().Command2), Qt::LeftButton);
-    ASSERT_NE(app.view(app.windows.clock()), nullptr);
-    expectLoadedCaptionsInside(app, app.windows.clockWindow().controls());
+    ASSERT_NE(app.view(app.windows.clock), nullptr);
+    expectLoadedCaptionsInside(app, app.windows.clock.controls());
 }
 
 TEST(CaptionsAtScale, autoSizeLabels_takePixelSizePlusBorderAtLoad) {

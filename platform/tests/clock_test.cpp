@@ -38,7 +38,7 @@ Display mainDisplay(RealApp& app) {
 
 Display clockDisplay(RealApp& app) {
     QTest::mouseClick(app.widget(app.main().Command2), Qt::LeftButton);
-    windows::ClockForm& f = app.windows.clockWindow().controls();
+    windows::ClockForm& f = app.windows.clock.controls();
     return {f.Timer1, f.dspdate, f.dsptime, f.outtime0, f.outtime1};
 }
 
@@ -111,7 +111,7 @@ TEST(RunningClockTest, shownWindows_runTheirTimersAtTheDesignIntervalsUntilTheyC
     std::vector<QPointer<QTimer>> drivers;
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
-        QTimer* driver = driverOf(app.view(app.windows.main()), row.timer);
+        QTimer* driver = driverOf(app.view(app.windows.main), row.timer);
         ASSERT_NE(driver, nullptr);
         EXPECT_EQ(driver->interval(), row.intervalMs);
         EXPECT_TRUE(driver->isActive());
@@ -129,8 +129,8 @@ TEST(RunningClockTest, shownWindows_runTheirTimersAtTheDesignIntervalsUntilTheyC
     for (const QPointer<QTimer>& driver : drivers) {
         EXPECT_TRUE(driver.isNull() || !driver->isActive()) << "a closed window's timer runs";
     }
-    windows::ClockForm& c = app.windows.clockWindow().controls();
-    QTimer* clockDriver = driverOf(app.view(app.windows.clock()), c.Timer1);
+    windows::ClockForm& c = app.windows.clock.controls();
+    QTimer* clockDriver = driverOf(app.view(app.windows.clock), c.Timer1);
     ASSERT_NE(clockDriver, nullptr);
     EXPECT_EQ(clockDriver->interval(), 100);
     EXPECT_TRUE(clockDriver->isActive());

@@ -18,11 +18,11 @@ using kanmeri::testing::utf8;
 TEST(ClockWindowTest, open_showsCaptionAndTwentyFourHourOption) {
     RealApp app;
     QTest::mouseClick(app.widget(app.main().Command2), Qt::LeftButton);
-    QWidget* view = app.view(app.windows.clock());
+    QWidget* view = app.view(app.windows.clock);
     ASSERT_NE(view, nullptr);
     EXPECT_EQ(utf8(toText(view->windowTitle())), utf8(u"日付と時刻の表示"));
     EXPECT_TRUE(view->isVisible());
-    windows::ClockForm& f = app.windows.clockWindow().controls();
+    windows::ClockForm& f = app.windows.clock.controls();
     EXPECT_TRUE(app.widget<QRadioButton>(f.outtime1)->isChecked());
     EXPECT_FALSE(app.widget<QRadioButton>(f.outtime0)->isChecked());
 }
@@ -37,7 +37,7 @@ void disturb(RealApp& app) {
     QTest::mouseClick(app.widget(f.stop), Qt::LeftButton);
     QTest::keyClicks(app.widget(f.insuu), QStringLiteral("7"));
     QTest::mouseClick(app.widget(f.outtime1), Qt::LeftButton);
-    fire(driverOf(app.view(app.windows.main()), f.Timer1));
+    fire(driverOf(app.view(app.windows.main), f.Timer1));
     ASSERT_EQ(f.dsptime.caption(), u"  15:04:30  ");
 }
 
@@ -47,10 +47,10 @@ TEST(ClockWindowTest, back_bringsMainWindowInItsDesignTimeState) {
     ASSERT_NE(app.widget<QLineEdit>(app.main().inymd)->text(), QString());
     ASSERT_NE(app.widget(app.main().outyoubi)->accessibleName(), QString());
     QTest::mouseClick(app.widget(app.main().Command2), Qt::LeftButton);
-    windows::ClockForm& clock = app.windows.clockWindow().controls();
+    windows::ClockForm& clock = app.windows.clock.controls();
     ASSERT_EQ(utf8(toText(app.widget<QPushButton>(clock.Command1)->text())), utf8(u"戻　る"));
     QTest::mouseClick(app.widget(clock.Command1), Qt::LeftButton);
-    ASSERT_NE(app.view(app.windows.main()), nullptr);
+    ASSERT_NE(app.view(app.windows.main), nullptr);
 
     windows::MainForm& f = app.main();
     EXPECT_EQ(app.widget<QLineEdit>(f.inymd)->text(), QString());
@@ -61,18 +61,18 @@ TEST(ClockWindowTest, back_bringsMainWindowInItsDesignTimeState) {
     EXPECT_TRUE(app.widget<QRadioButton>(f.outtime0)->isChecked());
     EXPECT_FALSE(app.widget<QRadioButton>(f.outtime1)->isChecked());
     EXPECT_EQ(shown(app.widget(f.dsptime)), utf8(u"  12:01:02(am)  "));
-    fire(driverOf(app.view(app.windows.main()), f.Timer1));
+    fire(driverOf(app.view(app.windows.main), f.Timer1));
     EXPECT_EQ(shown(app.widget(f.dsptime)), "  03:04:30 (PM)  ");
 }
 
 TEST(ClockWindowTest, windowManagerClose_endsEventLoopWithoutBringingMainBack) {
     RealApp app;
     QTest::mouseClick(app.widget(app.main().Command2), Qt::LeftButton);
-    ASSERT_NE(app.view(app.windows.clock()), nullptr);
-    EXPECT_EQ(runUntilEnd(app.services, [&] { app.view(app.windows.clock())->close(); }), 0);
+    ASSERT_NE(app.view(app.windows.clock), nullptr);
+    EXPECT_EQ(runUntilEnd(app.services, [&] { app.view(app.windows.clock)->close(); }), 0);
     EXPECT_FALSE(app.program.anyLoaded());
-    EXPECT_EQ(app.view(app.windows.main()), nullptr);
-    EXPECT_EQ(app.view(app.windows.clock()), nullptr);
+    EXPECT_EQ(app.view(app.windows.main), nullptr);
+    EXPECT_EQ(app.view(app.windows.clock), nullptr);
 }
 
 }  // namespace

@@ -79,7 +79,7 @@ void expectCrispGrab(QWidget* view, const QString& paperFile, QSize client,
 
 TEST(HiDpiAtScale, bothWindows_keepLogicalLayoutAndGrabAtDeviceResolution) {
     RealApp app;
-    QWidget* main = app.view(app.windows.main());
+    QWidget* main = app.view(app.windows.main);
     EXPECT_DOUBLE_EQ(main->devicePixelRatioF(), expectedFactor(main));
     EXPECT_EQ(main->size(), QSize(580, 340));
     EXPECT_EQ(app.widget(app.main().inymd)->geometry(), QRect(160, 152, 137, 28));
@@ -94,12 +94,12 @@ TEST(HiDpiAtScale, bothWindows_keepLogicalLayoutAndGrabAtDeviceResolution) {
                         {{520, 320}, {10, 330}, {300, 140}, {565, 100}});
     }
     QTest::mouseClick(app.widget(app.main().Command2), Qt::LeftButton);
-    QWidget* clock = app.view(app.windows.clock());
+    QWidget* clock = app.view(app.windows.clock);
     ASSERT_NE(clock, nullptr);
     EXPECT_EQ(clock->size(), QSize(291, 105));
-    fire(driverOf(clock, app.windows.clockWindow().controls().Timer1));
+    fire(driverOf(clock, app.windows.clock.controls().Timer1));
     SCOPED_TRACE("clock window");
-    expectDesignLayout(app, app.windows.clockWindow().controls());
+    expectDesignLayout(app, app.windows.clock.controls());
     expectCrispGrab(clock, QStringLiteral(":/kanmeri/paper_white.jpg"), {291, 105},
                     {{250, 40}, {60, 96}});
 }

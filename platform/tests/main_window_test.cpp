@@ -57,8 +57,8 @@ const Row kRows[] = {
 
 TEST(MainWindowTest, layout_matchesDesignInPixels) {
     RealApp app;
-    EXPECT_EQ(app.view(app.windows.main())->size(), QSize(580, 340));
-    EXPECT_EQ(app.view(app.windows.main())->windowTitle(),
+    EXPECT_EQ(app.view(app.windows.main)->size(), QSize(580, 340));
+    EXPECT_EQ(app.view(app.windows.main)->windowTitle(),
               QStringLiteral("曜日探し　＆　今週から1週間の運勢占い（当たるかな？）"));
     for (const Row& row : kRows) {
         SCOPED_TRACE(row.name);
@@ -114,9 +114,9 @@ TEST(MainWindowTest, accessibility_namesAndRolesAreTheRowsExactly) {
         expectAccessAsModelled(f);
     }
     QTest::mouseClick(app.widget(f.Command2), Qt::LeftButton);
-    ASSERT_NE(app.view(app.windows.clock()), nullptr);
+    ASSERT_NE(app.view(app.windows.clock), nullptr);
     SCOPED_TRACE("clock window");
-    expectAccessAsModelled(app.windows.clockWindow().controls());
+    expectAccessAsModelled(app.windows.clock.controls());
 }
 
 TEST(MainWindowTest, tab_walksDesignOrderFromInymd) {
@@ -190,7 +190,7 @@ TEST(MainWindowTest, refusedEntry_reportsAndBlanksFocusedEntry) {
         auto* entry = app.widget<QLineEdit>(f.inymd);
         EXPECT_EQ(entry->text(), QStringLiteral("  "));
         EXPECT_EQ(entry->cursorPosition(), 0);
-        EXPECT_EQ(app.view(app.windows.main())->focusWidget(), entry);
+        EXPECT_EQ(app.view(app.windows.main)->focusWidget(), entry);
     }
 }
 
@@ -212,7 +212,7 @@ TEST(MainWindowTest, endings_stopTheEventLoopWithStatusZero) {
     } rows[] = {
         {"Command1",
          [](RealApp& app) { QTest::mouseClick(app.widget(app.main().Command1), Qt::LeftButton); }},
-        {"window manager close", [](RealApp& app) { app.view(app.windows.main())->close(); }},
+        {"window manager close", [](RealApp& app) { app.view(app.windows.main)->close(); }},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
@@ -225,16 +225,16 @@ TEST(MainWindowTest, endings_stopTheEventLoopWithStatusZero) {
 TEST(MainWindowTest, switching_opensClockWindowAndBringsMainBack) {
     RealApp app;
     QTest::mouseClick(app.widget(app.main().Command2), Qt::LeftButton);
-    ASSERT_NE(app.view(app.windows.clock()), nullptr);
-    EXPECT_EQ(app.view(app.windows.main()), nullptr);
-    EXPECT_EQ(app.view(app.windows.clock())->size(), QSize(291, 105));
-    windows::ClockForm& clock = app.windows.clockWindow().controls();
-    EXPECT_EQ(app.view(app.windows.clock())->focusWidget(), app.widget(clock.outtime1));
+    ASSERT_NE(app.view(app.windows.clock), nullptr);
+    EXPECT_EQ(app.view(app.windows.main), nullptr);
+    EXPECT_EQ(app.view(app.windows.clock)->size(), QSize(291, 105));
+    windows::ClockForm& clock = app.windows.clock.controls();
+    EXPECT_EQ(app.view(app.windows.clock)->focusWidget(), app.widget(clock.outtime1));
     QTest::mouseClick(app.widget(clock.Command1), Qt::LeftButton);
-    ASSERT_NE(app.view(app.windows.main()), nullptr);
-    EXPECT_EQ(app.view(app.windows.clock()), nullptr);
+    ASSERT_NE(app.view(app.windows.main), nullptr);
+    EXPECT_EQ(app.view(app.windows.clock), nullptr);
     EXPECT_TRUE(app.main().outtime0.value());
-    EXPECT_EQ(app.view(app.windows.main())->focusWidget(), app.widget(app.main().inymd));
+    EXPECT_EQ(app.view(app.windows.main)->focusWidget(), app.widget(app.main().inymd));
 }
 
 }  // namespace

@@ -23,15 +23,15 @@ struct RealApp {
         clock.date = date;
         clock.time = time;
         windows.registerWith(program);
-        services.deliver([this] { services.showWindow(windows.main()); });
-        static_cast<void>(QTest::qWaitForWindowExposed(view(windows.main()), kPatienceMs));
+        services.deliver([this] { services.showWindow(windows.main); });
+        static_cast<void>(QTest::qWaitForWindowExposed(view(windows.main), kPatienceMs));
         // The focus comes when the X server gets to it; the tests that type
         // into the focus widget need it.
-        static_cast<void>(QTest::qWaitForWindowActive(view(windows.main()), kPatienceMs));
+        static_cast<void>(QTest::qWaitForWindowActive(view(windows.main), kPatienceMs));
     }
 
     [[nodiscard]] static QWidget* view(const model::Window& window) { return viewOf(window); }
-    [[nodiscard]] windows::MainForm& main() { return windows.mainWindow().controls(); }
+    [[nodiscard]] windows::MainForm& main() { return windows.main.controls(); }
     template <typename T = QWidget>
     [[nodiscard]] T* widget(const model::Control& control) const {
         return widgetOf<T>(control);

@@ -42,7 +42,7 @@ QRect inked(const QImage& shot, const QImage& paper, const QRect& area) {
 class ScreenshotTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        QPixmap grabbed = app_.view(app_.windows.main())->grab();
+        QPixmap grabbed = app_.view(app_.windows.main)->grab();
         if (grabbed.devicePixelRatio() != 1.0) {
             GTEST_SKIP() << "pixel samples assume a scale factor of 1";
         }
@@ -113,7 +113,7 @@ TEST_F(ScreenshotTest, labelText_staysInsideItsBoxWithPlausibleExtent) {
 TEST(ClockScreenshotTest, clockWindow_showsItsPictureAndGreenTime) {
     RealApp app;
     QTest::mouseClick(app.widget(app.main().Command2), Qt::LeftButton);
-    QWidget* view = app.view(app.windows.clock());
+    QWidget* view = app.view(app.windows.clock);
     ASSERT_NE(view, nullptr);
     QPixmap grabbed = view->grab();
     if (grabbed.devicePixelRatio() != 1.0) {

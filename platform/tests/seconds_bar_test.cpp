@@ -35,7 +35,7 @@ int greenRun(const QImage& shot) {
 }
 
 QImage grabbed(RealApp& app) {
-    return app.view(app.windows.main())->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    return app.view(app.windows.main)->grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
 TEST(SecondsBarTest, tick_fillsItsShareOfTheOutline) {
@@ -46,11 +46,11 @@ TEST(SecondsBarTest, tick_fillsItsShareOfTheOutline) {
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         RealApp app({15, 4, row.second});
-        if (app.view(app.windows.main())->devicePixelRatioF() != 1.0) {
+        if (app.view(app.windows.main)->devicePixelRatioF() != 1.0) {
             GTEST_SKIP() << "pixel samples assume a scale factor of 1";
         }
         windows::MainForm& f = app.main();
-        fire(driverOf(app.view(app.windows.main()), f.Timer2));
+        fire(driverOf(app.view(app.windows.main), f.Timer2));
         const int filled = filledPixels(row.second);
         EXPECT_EQ(app.widget(f.shpscale)->width(), filled);
         // A screen reader hears the share as the bar's description.

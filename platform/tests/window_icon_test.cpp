@@ -21,7 +21,7 @@ qint64 shownIconKey(const QWidget* view) {
 
 TEST(WindowIconTest, shownWindow_carriesDesignIcon) {
     RealApp app;
-    QWidget* main = app.view(app.windows.main());
+    QWidget* main = app.view(app.windows.main);
     ASSERT_NE(main, nullptr);
     ASSERT_NE(shownIconKey(main), 0) << "no icon";
     EXPECT_EQ(main->windowIcon().availableSizes(), QIcon(":/kanmeri/smiley.ico").availableSizes());
@@ -29,18 +29,18 @@ TEST(WindowIconTest, shownWindow_carriesDesignIcon) {
 
 TEST(WindowIconTest, reload_showsTheSameIcon) {
     RealApp app;
-    const qint64 first = shownIconKey(app.view(app.windows.main()));
+    const qint64 first = shownIconKey(app.view(app.windows.main));
     ASSERT_NE(first, 0);
     for (int i = 0; i < 2; ++i) {
         app.services.deliver([&] {
-            app.services.showWindow(app.windows.clock());
-            app.services.unloadWindow(app.windows.main());
+            app.services.showWindow(app.windows.clock);
+            app.services.unloadWindow(app.windows.main);
         });
         app.services.deliver([&] {
-            app.services.showWindow(app.windows.main());
-            app.services.unloadWindow(app.windows.clock());
+            app.services.showWindow(app.windows.main);
+            app.services.unloadWindow(app.windows.clock);
         });
-        QWidget* again = app.view(app.windows.main());
+        QWidget* again = app.view(app.windows.main);
         ASSERT_NE(again, nullptr);
         ASSERT_TRUE(QTest::qWaitForWindowExposed(again));
         EXPECT_EQ(shownIconKey(again), first) << "load " << i + 2;

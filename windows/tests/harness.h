@@ -13,12 +13,12 @@ struct Harness {
 
     // The entry: load and show the main window.
     void start() {
-        services.dispatch([this] { services.showWindow(windows.main()); });
+        services.dispatch([this] { services.showWindow(windows.main); });
     }
     void dispatch(const std::function<void()>& handler) { services.dispatch(handler); }
 
-    MainForm& main() { return windows.mainWindow().controls(); }
-    ClockForm& clock() { return windows.clockWindow().controls(); }
+    MainForm& main() { return windows.main.controls(); }
+    ClockForm& clock() { return windows.clock.controls(); }
     void toClock() {
         dispatch([this] { main().Command2.click.raise(); });
     }

@@ -29,7 +29,8 @@ TEST_P(CentreTest, formLoad_centresOuterSizeOnScreen) {
     const CentreRow& row = GetParam();
     Harness h;
     h.services.screen = row.screen;
-    model::Window& window = row.clockWindow ? h.windows.clock() : h.windows.main();
+    model::Window& window =
+        row.clockWindow ? static_cast<model::Window&>(h.windows.clock) : h.windows.main;
     window.setFrameExtent(row.frameWidth, row.frameHeight);
     window.setLeft(-4000);  // wherever the user had moved it before
     h.dispatch([&] { h.services.showWindow(window); });
@@ -53,7 +54,7 @@ TEST(SwitchingTest, command1_unloadsMainThenEndsProgram) {
     h.dispatch([&] { h.main().Command1.click.raise(); });
     EXPECT_EQ(h.services.withoutFocus(), (std::vector{unloadCall(u"kanmeri"), endCall()}));
     EXPECT_TRUE(h.services.ended);
-    EXPECT_FALSE(h.windows.main().loaded());
+    EXPECT_FALSE(h.windows.main.loaded());
 }
 
 TEST(SwitchingTest, command2_showsClockThenUnloadsMain) {
@@ -63,8 +64,8 @@ TEST(SwitchingTest, command2_showsClockThenUnloadsMain) {
     h.toClock();
     EXPECT_EQ(h.services.withoutFocus(),
               (std::vector{showCall(u"kanmeri_jikoku"), unloadCall(u"kanmeri")}));
-    EXPECT_TRUE(h.windows.clock().loaded());
-    EXPECT_FALSE(h.windows.main().loaded());
+    EXPECT_TRUE(h.windows.clock.loaded());
+    EXPECT_FALSE(h.windows.main.loaded());
     EXPECT_FALSE(h.services.ended);
 }
 
@@ -86,15 +87,15 @@ TEST(SwitchingTest, clockCommand1_unloadsClockThenShowsMainWithoutEnding) {
     kanmeri::testing::FakeClock clock;
     AppWindows windows(services, clock);
     windows.registerWith(services.program);
-    services.dispatch([&] { services.showWindow(windows.clock()); });
+    services.dispatch([&] { services.showWindow(windows.clock); });
     services.clear();
-    services.dispatch([&] { windows.clockWindow().controls().Command1.click.raise(); });
+    services.dispatch([&] { windows.clock.controls().Command1.click.raise(); });
     EXPECT_EQ(services.withoutFocus(),
               (std::vector{unloadCall(u"kanmeri_jikoku"), showCall(u"kanmeri")}));
     EXPECT_EQ(services.loadedAtShow.back(), false);  // the moment with no window
     EXPECT_EQ(services.endedAtShow.back(), false);
     EXPECT_FALSE(services.ended);
-    EXPECT_TRUE(windows.main().loaded());
+    EXPECT_TRUE(windows.main.loaded());
 }
 
 TEST(SwitchingTest, roundTrip_bringsMainBackInDesignState) {
@@ -151,15 +152,15 @@ TEST(SwitchingTest, closingClockWindow_endsProgramWithoutBringingMainBack) {
     Harness h;
     h.start();
     h.toClock();
-    h.dispatch([&] { h.services.unloadWindow(h.windows.clock()); });
+    h.dispatch([&] { h.services.unloadWindow(h.windows.clock); });
     EXPECT_TRUE(h.services.ended);
-    EXPECT_FALSE(h.windows.main().loaded());
+    EXPECT_FALSE(h.windows.main.loaded());
 }
 
 TEST(SwitchingTest, closingMainWindow_endsProgram) {
     Harness h;
     h.start();
-    h.dispatch([&] { h.services.unloadWindow(h.windows.main()); });
+    h.dispatch([&] { h.services.unloadWindow(h.windows.main); });
     EXPECT_TRUE(h.services.ended);
 }
 
@@ -194,7 +195,7 @@ TEST(SwitchingTest, retiredMainForm_ignoresItsEvents) {
     EXPECT_EQ(h.services.withoutFocus(),
               (std::vector{showCall(u"kanmeri_jikoku"), unloadCall(u"kanmeri")}));
     EXPECT_FALSE(h.services.ended);
-    EXPECT_TRUE(h.windows.clock().loaded());
+    EXPECT_TRUE(h.windows.clock.loaded());
 }
 
 }  // namespace
