@@ -11,6 +11,8 @@
 #
 #   bench/first_frame_test.sh KANMERI_FIRST_FRAME QT_PLATFORM_PLUGIN_DIR
 set -uo pipefail
+# shellcheck source=scripts/weston.sh
+source "$(dirname "${BASH_SOURCE[0]}")/../scripts/weston.sh"
 program=$1
 plugins=$2
 
@@ -61,16 +63,8 @@ elif ! compgen -G "$plugins/libqwayland-*.so" >/dev/null; then
     echo "skipped [wayland]: no Qt Wayland platform plugin in $plugins"
 else
     socket=wayland-kanmeri-first-frame-$$
-    weston --backend=headless-backend.so --socket="$socket" --idle-time=0 >"$work/weston.log" 2>&1 &
-    weston_pid=$!
-    for _ in $(seq 1 600); do
-        [[ -S "$work/$socket" ]] && break
-        kill -0 "$weston_pid" 2>/dev/null || break
-        sleep 0.1
-    done
-    if [[ ! -S "$work/$socket" ]]; then
+    if ! start_weston "$work" "$socket"; then
         echo "FAIL [wayland]: weston did not start"
-        cat "$work/weston.log"
         failed=1
     elif (unset DISPLAY && export WAYLAND_DISPLAY=$socket QT_QPA_PLATFORM=wayland \
         WAYLAND_DEBUG=client && ends_by_itself wayland); then

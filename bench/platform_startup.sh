@@ -15,6 +15,8 @@
 # build/bench/platform_startup.md). KANMERI_FIRST_FRAME overrides where the
 # built program is found.
 set -euo pipefail
+# shellcheck source=scripts/weston.sh
+source "$(dirname "${BASH_SOURCE[0]}")/../scripts/weston.sh"
 here=$(dirname "${BASH_SOURCE[0]}")
 # shellcheck source=bench/measure_lib.sh
 source "$here/measure_lib.sh"
@@ -39,14 +41,7 @@ unset QT_QPA_PLATFORM WAYLAND_DISPLAY
 export XDG_RUNTIME_DIR=$work XDG_SESSION_TYPE=wayland
 
 socket=wayland-kanmeri-bench-$$
-weston --backend=headless-backend.so --socket="$socket" --idle-time=0 >"$work/weston.log" 2>&1 &
-weston_pid=$!
-for _ in $(seq 1 600); do
-    [[ -S "$work/$socket" ]] && break
-    kill -0 "$weston_pid" 2>/dev/null || break
-    sleep 0.1
-done
-[[ -S "$work/$socket" ]] || { echo "weston did not start" >&2; cat "$work/weston.log" >&2; exit 1; }
+start_weston "$work" "$socket" || exit 1
 start_xvfb
 x_display=$DISPLAY
 unset DISPLAY

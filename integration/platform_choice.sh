@@ -38,6 +38,8 @@
 #
 #   integration/platform_choice.sh KANMERI QT_PLATFORM_PLUGIN_DIR
 set -uo pipefail
+# shellcheck source=scripts/weston.sh
+source "$(dirname "${BASH_SOURCE[0]}")/../scripts/weston.sh"
 kanmeri=$1
 plugins=$2
 
@@ -84,14 +86,7 @@ unset QT_STYLE_OVERRIDE QT_QPA_PLATFORMTHEME QT_SCALE_FACTOR QT_SCREEN_SCALE_FAC
     XDG_CURRENT_DESKTOP DESKTOP_SESSION
 
 socket=wayland-kanmeri-choice-$$
-weston --backend=headless-backend.so --socket="$socket" --idle-time=0 >"$work/weston.log" 2>&1 &
-weston_pid=$!
-for _ in $(seq 1 600); do
-    [[ -S "$work/$socket" ]] && break
-    kill -0 "$weston_pid" 2>/dev/null || break
-    sleep 0.1
-done
-[[ -S "$work/$socket" ]] || { echo "weston did not start:"; cat "$work/weston.log"; exit 1; }
+start_weston "$work" "$socket" || exit 1
 
 # -displayfd: the server takes the first free display number itself.
 display_file=$work/display

@@ -8,6 +8,8 @@
 #
 #   integration/wayland_smoke.sh KANMERI INTEGRATION_TESTS QT_PLATFORM_PLUGIN_DIR
 set -uo pipefail
+# shellcheck source=scripts/weston.sh
+source "$(dirname "${BASH_SOURCE[0]}")/../scripts/weston.sh"
 kanmeri=$1
 tests=$2
 plugins=$3
@@ -29,14 +31,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-weston --backend=headless-backend.so --socket="$socket" --idle-time=0 >"$work/weston.log" 2>&1 &
-weston_pid=$!
-for _ in $(seq 1 600); do
-    [[ -S "$work/$socket" ]] && break
-    kill -0 "$weston_pid" 2>/dev/null || break
-    sleep 0.1
-done
-[[ -S "$work/$socket" ]] || { echo "weston did not start:"; cat "$work/weston.log"; exit 1; }
+start_weston "$work" "$socket" || exit 1
 
 export WAYLAND_DISPLAY=$socket QT_QPA_PLATFORM=wayland
 unset DISPLAY
