@@ -14,20 +14,16 @@ ButtonWidget::ButtonWidget(model::CommandButton& button, Delivery& delivery, QWi
     setAutoDefault(false);
     setDefault(false);
     setFocusPolicy(Qt::StrongFocus);
-    setGeometry(toPixels(button.rect()));
     follow(model::Property::Caption);
     connect(this, &QPushButton::clicked, this,
             [this, &delivery] { delivery.raise(button_, button_.click); });
 }
 
 void ButtonWidget::follow(model::Property property) {
-    if (property == model::Property::Geometry) {
-        setGeometry(toPixels(button_.rect()));
-    } else if (property == model::Property::Caption) {
+    if (property == model::Property::Caption) {
         // The text serves accessibility and size hints; the face is drawn
         // below so that long captions wrap.
         setText(toQString(button_.caption()));
-        followAccess(*this, button_);
         caption_.setText(text(), font());
         update();
     }

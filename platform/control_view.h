@@ -14,8 +14,10 @@ class ControlView {
 public:
     virtual ~ControlView() = default;
 
-    // Follows a change of the control.
-    virtual void follow(model::Property property) = 0;
+    // Follows a change of what the control shows (text, caption, value).
+    // Where it stands and what assistive technology hears of it the window's
+    // view follows alike for every control (FormView).
+    virtual void follow(model::Property /*property*/) {}
 };
 
 // A control the program draws on a plain frame itself (labels and shapes).
@@ -44,8 +46,5 @@ private:
 // control array), owned by `parent`: the window's view, or the frame's widget
 // for a control inside a frame.
 ControlView* makeView(model::Control& control, Delivery& delivery, QWidget* parent);
-
-// Gives `widget` the control's accessible name and description.
-void followAccess(QWidget& widget, const model::Control& control);
 
 }  // namespace kanmeri::platform

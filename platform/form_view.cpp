@@ -28,7 +28,9 @@ FormView::FormView(model::Window& window, model::Program& program, std::function
     QWidget* previous = nullptr;
     for (const auto& control : form_.controls()) {
         QWidget* parent = control->parent() != nullptr ? widgetFor(*control->parent()) : this;
-        views_[control.get()] = makeView(*control, delivery_, parent);
+        ControlView* view = makeView(*control, delivery_, parent);
+        views_[control.get()] = {view, dynamic_cast<QWidget*>(view)};
+        follow(*control, model::Property::Geometry);
     }
     for (model::Control* control : form_.tabOrder()) {
         if (QWidget* widget = widgetFor(*control); widget != nullptr) {
@@ -38,9 +40,8 @@ FormView::FormView(model::Window& window, model::Program& program, std::function
             previous = widget;
         }
     }
-    form_.setObserver([this](model::Control& control, model::Property property) {
-        views_.at(&control)->follow(property);
-    });
+    form_.setObserver(
+        [this](model::Control& control, model::Property property) { follow(control, property); });
     window_.setPositionObserver([this] { place(); });
     place();
 }
@@ -64,9 +65,31 @@ void FormView::setUpWindow() {
     }
 }
 
+void FormView::follow(const model::Control& control, model::Property property) {
+    const Drawn& drawn = views_.at(&control);
+    drawn.view->follow(property);
+    // A control's name follows its caption, its description its size.
+    const bool caption = property == model::Property::Caption;
+    if (drawn.widget == nullptr || !(caption || property == model::Property::Geometry)) {
+        return;
+    }
+    if (!caption) {
+        drawn.widget->setGeometry(toPixels(control.rect()));
+    }
+    // Each change is announced to assistive technology; unchanged ones are not.
+    if (const QString name = toQString(control.accessibleName());
+        name != drawn.widget->accessibleName()) {
+        drawn.widget->setAccessibleName(name);
+    }
+    if (const QString text = toQString(control.description());
+        text != drawn.widget->accessibleDescription()) {
+        drawn.widget->setAccessibleDescription(text);
+    }
+}
+
 QWidget* FormView::widgetFor(const model::Control& control) const {
     const auto found = views_.find(&control);
-    return found == views_.end() ? nullptr : dynamic_cast<QWidget*>(found->second);
+    return found == views_.end() ? nullptr : found->second.widget;
 }
 
 void FormView::place() {
@@ -90,7 +113,6 @@ void FormView::detach() {
     for (QTimer* timer : findChildren<QTimer*>(Qt::FindDirectChildrenOnly)) {
         timer->stop();
     }
-    form_.setObserver({});
     window_.setPositionObserver({});
 }
 

@@ -31,7 +31,8 @@ public:
     void focus(const model::Control& control);
     // Gives the focus to the first focusable control.
     void start();
-    // Stops the timers and cuts every tie to the model.
+    // After its window has unloaded (which ends the form's notices): stops the
+    // timers, delivers nothing more and stops following the window's position.
     void detach();
 
 protected:
@@ -39,7 +40,16 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // The widget of a control (null for a timer) and its view.
+    struct Drawn {
+        ControlView* view;
+        QWidget* widget;
+    };
+
     void setUpWindow();
+    // Follows a change of `control`: its view what it shows, and the widget
+    // where it stands and what assistive technology hears of it.
+    void follow(const model::Control& control, model::Property property);
     [[nodiscard]] QWidget* widgetFor(const model::Control& control) const;
     void place();
 
@@ -49,7 +59,7 @@ private:
     std::function<void()> close_;
     QColor background_;
     QImage picture_;
-    std::map<const model::Control*, ControlView*> views_;
+    std::map<const model::Control*, Drawn> views_;
 };
 
 }  // namespace kanmeri::platform

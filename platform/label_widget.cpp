@@ -25,20 +25,16 @@ LabelWidget::LabelWidget(model::Label& label, Delivery& delivery, QWidget* paren
         setLineWidth(kBorder);
     }
     followCaption();
-    setGeometry(toPixels(label.rect()));
 }
 
 void LabelWidget::follow(model::Property property) {
     if (property == model::Property::Caption) {
         followCaption();
-    } else if (property == model::Property::Geometry) {
-        setGeometry(toPixels(label_.rect()));
     }
 }
 
 void LabelWidget::followCaption() {
     caption_.setText(toQString(label_.caption()), font());
-    followAccess(*this, label_);
     if (label_.autoSize()) {
         // The model's new size comes back as a geometry change.
         const int border = label_.border() ? 2 * kBorder : 0;

@@ -37,9 +37,7 @@ public:
         setMaxLength(std::numeric_limits<int>::max());
         setAttribute(Qt::WA_InputMethodEnabled, false);
         setFocusPolicy(Qt::StrongFocus);
-        setGeometry(toPixels(box.rect()));
         setText(toQString(box.text()));
-        followAccess(*this, box);
         connect(this, &QLineEdit::textEdited, this, [this](const QString& text) {
             const auto caret = static_cast<std::size_t>(cursorPosition());
             delivery_.change(box_, [this, &text, caret] { box_.edit(toText(text), caret); });
@@ -47,9 +45,7 @@ public:
     }
 
     void follow(model::Property property) override {
-        if (property == model::Property::Geometry) {
-            setGeometry(toPixels(box_.rect()));
-        } else if (property == model::Property::Text) {
+        if (property == model::Property::Text) {
             // The user's own edit comes back here unchanged; only a handler's
             // assignment moves the caret (to where the model put it).
             if (const QString next = toQString(box_.text()); next != text()) {
@@ -115,16 +111,12 @@ public:
     FrameWidget(model::Frame& frame, QWidget* parent) : QGroupBox(parent), frame_(frame) {
         applyStyle(*this, frame.style());
         setFocusPolicy(Qt::NoFocus);
-        setGeometry(toPixels(frame.rect()));
         FrameWidget::follow(model::Property::Caption);
     }
 
     void follow(model::Property property) override {
-        if (property == model::Property::Geometry) {
-            setGeometry(toPixels(frame_.rect()));
-        } else if (property == model::Property::Caption) {
+        if (property == model::Property::Caption) {
             setTitle(toQString(frame_.caption()));
-            followAccess(*this, frame_);
         }
     }
 
@@ -140,7 +132,6 @@ public:
         : QRadioButton(parent), option_(option) {
         applyStyle(*this, option.style());
         setAutoExclusive(true);
-        setGeometry(toPixels(option.rect()));
         OptionWidget::follow(model::Property::Caption);
         OptionWidget::follow(model::Property::Value);
         connect(this, &QRadioButton::toggled, this, [this, &delivery](bool checked) {
@@ -151,11 +142,8 @@ public:
     }
 
     void follow(model::Property property) override {
-        if (property == model::Property::Geometry) {
-            setGeometry(toPixels(option_.rect()));
-        } else if (property == model::Property::Caption) {
+        if (property == model::Property::Caption) {
             setText(toQString(option_.caption()));
-            followAccess(*this, option_);
         } else if (property == model::Property::Value) {
             const QSignalBlocker quiet(this);
             setChecked(option_.value());
@@ -170,7 +158,7 @@ private:
 // A rectangle shape: an opaque fill inside a 1 px plain border.
 class ShapeWidget : public DrawnControl {
 public:
-    ShapeWidget(model::Shape& shape, QWidget* parent) : DrawnControl(shape, parent), shape_(shape) {
+    ShapeWidget(const model::Shape& shape, QWidget* parent) : DrawnControl(shape, parent) {
         setFocusPolicy(Qt::NoFocus);
         setFrameStyle(QFrame::Box | QFrame::Plain);
         setLineWidth(1);
@@ -179,18 +167,7 @@ public:
         p.setColor(QPalette::WindowText, toColour(shape.borderColour()));
         setPalette(p);
         setAutoFillBackground(true);
-        ShapeWidget::follow(model::Property::Geometry);
     }
-
-    void follow(model::Property property) override {
-        if (property == model::Property::Geometry) {
-            setGeometry(toPixels(shape_.rect()));
-            followAccess(*this, shape_);
-        }
-    }
-
-private:
-    model::Shape& shape_;
 };
 
 // Runs from the moment its window's view is built, which is after Load.
@@ -204,7 +181,6 @@ public:
             start();
         }
     }
-    void follow(model::Property /*property*/) override {}
 };
 
 template <typename View, typename Control, typename... Args>
@@ -252,17 +228,6 @@ ControlView* makeView(model::Control& control, Delivery& delivery, QWidget* pare
     }
     dynamic_cast<QObject&>(*view).setObjectName(name);
     return view;
-}
-
-void followAccess(QWidget& widget, const model::Control& control) {
-    // Each change is announced to assistive technology; unchanged ones are not.
-    if (const QString name = toQString(control.accessibleName()); name != widget.accessibleName()) {
-        widget.setAccessibleName(name);
-    }
-    const QString description = toQString(control.description());
-    if (description != widget.accessibleDescription()) {
-        widget.setAccessibleDescription(description);
-    }
 }
 
 }  // namespace kanmeri::platform
