@@ -33,8 +33,8 @@ struct ControlDesign {
     Style style;
     Role role = Role::None;
     Text accessibleName{};  // what a screen reader calls it; empty for its caption
-    char16_t accessKey =
-        0;  // a letter that, with Alt, clicks it anywhere in its window; 0 for none
+    // A letter that, with Alt, clicks it anywhere in its window; 0 for none.
+    char16_t accessKey = 0;
 };
 
 class Control {
