@@ -4,6 +4,7 @@
 
 #include "model/program.h"
 #include "platform/application.h"
+#include "platform/caption_text.h"
 #include "platform/qt_services.h"
 #include "windows/app_windows.h"
 
@@ -16,7 +17,8 @@ int main(int argc, char** argv) {
     kanmeri::model::Program program;
     kanmeri::platform::QtClock clock;
     kanmeri::platform::QtServices services(program);
-    kanmeri::windows::AppWindows windows(services, clock);
+    const kanmeri::platform::CaptionMeasure measure;
+    kanmeri::windows::AppWindows windows(services, measure, clock);
     windows.registerWith(program);
     services.deliver([&] { services.showWindow(windows.main); });
     return services.runEventLoop();

@@ -24,13 +24,13 @@ struct LoadedMain {
     }
     MainForm& form() { return windows.main.controls(); }
     // One tick as the event loop delivers it.
-    void tick(const kanmeri::model::Timer& timer) { services.dispatch(timer, timer.timer); }
+    void tick(const kanmeri::model::Timer& timer) { services.raise(timer, timer.timer); }
     // Moves the fake clock on by `seconds`, within the minute.
     void advance(int seconds) { clock.time.second = (clock.time.second + seconds) % 60; }
 
     RecordingServices services;
     FakeClock clock;
-    AppWindows windows{services, clock};
+    AppWindows windows{services, services, clock};
 };
 
 void BM_Timer1_sameSecond(benchmark::State& state) {
@@ -79,9 +79,9 @@ BENCHMARK(BM_Timer2_secondChanged);
 void BM_switchToClockAndBack(benchmark::State& state) {
     LoadedMain app;
     for (auto _ : state) {
-        app.services.dispatch(app.form().Command2, app.form().Command2.click);
+        app.services.raise(app.form().Command2, app.form().Command2.click);
         const auto& back = app.windows.clock.controls().Command1;
-        app.services.dispatch(back, back.click);
+        app.services.raise(back, back.click);
         app.services.clear();
     }
 }

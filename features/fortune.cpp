@@ -13,13 +13,37 @@ constexpr model::TextView kOutOfRange = u"入力間違いです";
 constexpr model::TextView kNotANumber = u"入力情報のエラーです";
 constexpr model::TextView kErrorFill = u"  ";
 
-// What a draw leaves in kazu and byou; byou is the index of the message.
-struct Choice {
-    std::int16_t kazu;
-    std::int16_t byou;
-};
+void refuse(FortuneDraw draw, model::WindowServices& services, model::TextView message) {
+    services.messageBox(model::Text(message), model::MessageStyle::OkOnly, std::nullopt);
+    draw.insuu.setText(model::Text(kErrorFill));
+    services.setFocus(draw.insuu);
+}
 
-Choice choose(std::int16_t kazu, std::int16_t byou) {
+}  // namespace
+
+void stop_Click(FortuneDraw draw, model::WindowServices& services, const model::Clock& clock) {
+    try {
+        const double value = numberFromText(draw.insuu.text());
+        if (value < 0.0 || value > 9.0) {
+            refuse(draw, services, kOutOfRange);
+            return;
+        }
+        // The clock is read first, so that a failure to read it leaves kazu as it was.
+        const int second = clock.read().time.second;
+        draw.state.kazu = roundToInteger(value);
+        draw.state.byou = static_cast<std::int16_t>(second);
+        unsei_draw(draw);
+        draw.insuu.setText(model::Text());
+    } catch (const std::exception&) {
+        // model::Failure (not a number, overflow, subscript) and the library's
+        // own exceptions alike.
+        refuse(draw, services, kNotANumber);
+    }
+}
+
+void unsei_draw(FortuneDraw draw) {
+    std::int16_t& kazu = draw.state.kazu;
+    std::int16_t& byou = draw.state.byou;
     kazu = sub16(mul16(add16(kazu, 1), 2), 3);
     if (kazu < 0) {
         kazu = 1;
@@ -31,51 +55,7 @@ Choice choose(std::int16_t kazu, std::int16_t byou) {
     if (byou < 0 || static_cast<std::size_t>(byou) >= kFortuneCount) {
         throw model::Failure(model::Failure::Kind::Subscript);
     }
-    return {kazu, byou};
-}
-
-// The caption first: once it is set nothing below can fail, so a failed draw
-// leaves kazu, byou and secdisp as they were.
-void show(FortuneDraw draw, Choice choice) {
-    draw.secdisp.setCaption(draw.state.unsei[static_cast<std::size_t>(choice.byou)]);
-    draw.state.kazu = choice.kazu;
-    draw.state.byou = choice.byou;
-}
-
-void refuse(FortuneDraw draw, model::WindowServices& services, model::TextView message) {
-    services.messageBox(model::Text(message), model::MessageStyle::OkOnly, std::nullopt);
-    draw.insuu.setText(model::Text(kErrorFill));
-    services.setFocus(draw.insuu);
-}
-
-void drawFrom(FortuneDraw draw, model::WindowServices& services, const model::Clock& clock) {
-    const double value = numberFromText(draw.insuu.text());
-    if (value < 0.0 || value > 9.0) {
-        refuse(draw, services, kOutOfRange);
-        return;
-    }
-    // Worked on copies and committed by show(), so that the state set before
-    // the draw does not outlive a draw that fails.
-    const std::int16_t kazu = roundToInteger(value);
-    const auto byou = static_cast<std::int16_t>(clock.read().time.second);
-    show(draw, choose(kazu, byou));
-    draw.insuu.setText(model::Text());
-}
-
-}  // namespace
-
-void stop_Click(FortuneDraw draw, model::WindowServices& services, const model::Clock& clock) {
-    try {
-        drawFrom(draw, services, clock);
-    } catch (const std::exception&) {
-        // model::Failure (not a number, overflow, subscript) and the library's
-        // own exceptions alike.
-        refuse(draw, services, kNotANumber);
-    }
-}
-
-void unsei_draw(FortuneDraw draw) {
-    show(draw, choose(draw.state.kazu, draw.state.byou));
+    draw.secdisp.setCaption(draw.state.unsei[static_cast<std::size_t>(byou)]);
 }
 
 void insuu_Click(FortuneDraw draw) {

@@ -73,7 +73,7 @@ Text sentence(const std::chrono::year_month_day& date) {
 
 void lookUp(const Text& entry) {
     RecordingServices services;
-    fuzz::EntryWindow window;
+    fuzz::EntryWindow window(services);
     services.showWindow(window);
     services.clear();
     fuzz::EntryForm& form = window.controls();

@@ -82,7 +82,7 @@ void draw(const Text& entry, int second) {
     RecordingServices services;
     FakeClock clock;
     clock.time.second = second;
-    fuzz::EntryWindow window;
+    fuzz::EntryWindow window(services);
     services.showWindow(window);
     services.clear();
     fuzz::EntryForm& form = window.controls();

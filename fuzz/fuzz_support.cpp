@@ -78,10 +78,6 @@ Text fromUtf16le(const std::uint8_t* data, std::size_t size) {
     return out;
 }
 
-model::ControlDesign design(model::TextView name, int tab) {
-    return {Text(name), {}, {0, 0, 1500, 300}, tab, {}};
-}
-
 }  // namespace
 
 model::TextView trimSpaces(model::TextView text) {
@@ -98,14 +94,16 @@ std::vector<Text> entryTexts(const std::uint8_t* data, std::size_t size) {
 
 EntryForm::EntryForm(model::Window& window)
     : model::Form(window),
-      inymd(add<model::TextBox>(design(u"inymd", 0), model::TextBoxDesign{})),
-      outyoubi(add<model::Label>(design(u"outyoubi", -1), Text(u" "), model::LabelDesign{})),
-      insuu(add<model::TextBox>(design(u"insuu", 1), model::TextBoxDesign{})),
-      secdisp(add<model::Label>(design(u"secdisp", -1), Text(u" "), model::LabelDesign{})) {
+      inymd(add<model::TextBox>({.name = u"inymd", .rect = {0, 0, 1500, 300}, .tab = 0})),
+      outyoubi(
+          add<model::Label>({.name = u"outyoubi", .rect = {0, 0, 1500, 300}, .caption = u" "})),
+      insuu(add<model::TextBox>({.name = u"insuu", .rect = {0, 0, 1500, 300}, .tab = 1})),
+      secdisp(add<model::Label>({.name = u"secdisp", .rect = {0, 0, 1500, 300}, .caption = u" "})) {
     features::unsei_set(fortune.unsei);
 }
 
-EntryWindow::EntryWindow() : model::Window({u"kanmeri", u"", 8700, 5100, 0xFFFFFF, "", ""}) {}
+EntryWindow::EntryWindow(const model::TextMeasure& measure)
+    : model::Window({u"kanmeri", u"", 8700, 5100, 0xFFFFFF, "", ""}, measure) {}
 
 std::unique_ptr<model::Form> EntryWindow::createForm() {
     return std::make_unique<EntryForm>(*this);

@@ -40,7 +40,7 @@ public:
 
 class EntryWindow : public model::Window {
 public:
-    EntryWindow();
+    explicit EntryWindow(const model::TextMeasure& measure);
     [[nodiscard]] EntryForm& controls() const { return static_cast<EntryForm&>(form()); }
 
 protected:

@@ -11,6 +11,7 @@
 #include <memory>
 
 #include "model/program.h"
+#include "platform/caption_text.h"
 #include "platform/qt_services.h"
 #include "platform/tests/widgets_of.h"
 #include "windows/app_windows.h"
@@ -77,7 +78,8 @@ protected:
     model::Program program;
     platform::QtClock clock;
     platform::QtServices services{program};
-    windows::AppWindows windows{services, clock};
+    const platform::CaptionMeasure measure;
+    windows::AppWindows windows{services, measure, clock};
 };
 
 TEST_F(WholeProgram, lookupThenSwitch_showsWeekdayAndBringsMainBackFresh) {
@@ -88,8 +90,7 @@ TEST_F(WholeProgram, lookupThenSwitch_showsWeekdayAndBringsMainBackFresh) {
               QString::fromUtf16(u"曜日探し\u3000＆\u3000今週から1週間の運勢占い（当たるかな？）"));
     const model::Text designCaption = windows.main.controls().outyoubi.caption();
 
-    auto* entry =
-        qobject_cast<QLineEdit*>(widget(windows.main, windows.main.controls().inymd));
+    auto* entry = qobject_cast<QLineEdit*>(widget(windows.main, windows.main.controls().inymd));
     ASSERT_NE(entry, nullptr);
     entry->clear();
     QTest::keyClicks(entry, QStringLiteral("2000/01/01"));

@@ -4,8 +4,28 @@
 
 namespace kanmeri::model {
 
-Control::Control(Form& form, ControlKind kind, ControlDesign design, Frame* parent)
-    : form_(form), kind_(kind), design_(std::move(design)), parent_(parent) {}
+Control::Control(Form& form, ControlKind kind, ControlDesign design)
+    : form_(form), kind_(kind), design_(std::move(design)) {}
+
+Role Control::role() const {
+    switch (kind_) {
+        case ControlKind::TextBox:
+            return Role::Entry;
+        case ControlKind::Label:
+            return Role::StaticText;
+        case ControlKind::CommandButton:
+            return Role::Button;
+        case ControlKind::OptionButton:
+            return Role::Option;
+        case ControlKind::Frame:
+            return Role::Group;
+        case ControlKind::Shape:
+            return design_.bar != nullptr ? Role::ProgressBar : Role::Graphic;
+        case ControlKind::Timer:
+            break;
+    }
+    return Role::None;
+}
 
 void Control::setRect(const TwipsRect& rect) {
     if (rect == design_.rect) {
@@ -19,9 +39,8 @@ void Control::notify(Property property) {
     form_.notify(*this, property);
 }
 
-CaptionedControl::CaptionedControl(Form& form, ControlKind kind, ControlDesign design,
-                                   Frame* parent, Text caption)
-    : Control(form, kind, std::move(design), parent), caption_(std::move(caption)) {}
+CaptionedControl::CaptionedControl(Form& form, ControlKind kind, ControlDesign design)
+    : Control(form, kind, std::move(design)), caption_(this->design().caption) {}
 
 Text CaptionedControl::accessibleName() const {
     Text name = Control::accessibleName();
@@ -34,6 +53,7 @@ void CaptionedControl::setCaption(Text caption) {
     }
     caption_ = std::move(caption);
     notify(Property::Caption);
+    captionChanged();
 }
 
 }  // namespace kanmeri::model

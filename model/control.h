@@ -15,6 +15,7 @@ namespace kanmeri::model {
 
 class Form;
 class Frame;
+class Shape;
 
 enum class ControlKind { TextBox, Label, CommandButton, OptionButton, Frame, Shape, Timer };
 
@@ -24,17 +25,36 @@ enum class Property { Text, Caption, Value, Geometry };
 // What a control is to assistive technology (a screen reader).
 enum class Role { None, StaticText, Entry, Button, Option, Group, Graphic, ProgressBar };
 
-// Design-time values shared by every kind of control.
+enum class Alignment { Left, Centre };
+
+// A control's design-time values: one row of a window's design, written with
+// designated initializers and naming only what differs from these defaults.
+// A field that does not apply to the control's kind is ignored.
 struct ControlDesign {
-    Text name;                          // exact, unique in the window (arrays share it)
-    std::optional<std::int16_t> index;  // set for members of a control array
-    TwipsRect rect;                     // relative to the parent (window or frame)
-    int tabIndex = -1;                  // -1 for controls without a tab position
-    Style style;
-    Role role = Role::None;
-    Text accessibleName{};  // what a screen reader calls it; empty for its caption
-    // A letter that, with Alt, clicks it anywhere in its window; 0 for none.
-    char16_t accessKey = 0;
+    Text name{};                          // exact, unique in the window (arrays share it)
+    std::optional<std::int16_t> index{};  // set for members of a control array
+    TwipsRect rect{};                     // relative to the parent (window or frame)
+    int tab = -1;                         // tab position; -1 for none
+    Text caption{};                       // a text box's text, the caption otherwise
+    Font font{};
+    std::optional<Rgb> fore{};  // absent: the desktop's default
+    std::optional<Rgb> back{};
+    Text accessibleName{};   // what a screen reader calls it; empty for its caption
+    char16_t accessKey = 0;  // a letter that, with Alt, clicks it anywhere in its window
+    Frame* frame = nullptr;  // the frame that holds it; none for the window
+    // Text boxes and labels.
+    Alignment alignment = Alignment::Left;
+    // Labels.
+    bool border = false;    // 2 px sunken
+    bool autoSize = false;  // takes the size of its caption on one line
+    // Option buttons.
+    bool selected = false;
+    // Shapes.
+    Rgb fill = 0xFFFFFF;
+    Rgb line = 0x000000;         // the 1 px border
+    const Shape* bar = nullptr;  // the outline whose share this shape fills, if any
+    // Timers: the interval in milliseconds; a timer ticks while its window is loaded.
+    int interval = 0;
 };
 
 class Control {
@@ -46,12 +66,16 @@ public:
     [[nodiscard]] ControlKind kind() const { return kind_; }
     [[nodiscard]] const Text& name() const { return design_.name; }
     [[nodiscard]] std::optional<std::int16_t> index() const { return design_.index; }
-    [[nodiscard]] Frame* parent() const { return parent_; }
+    [[nodiscard]] Frame* parent() const { return design_.frame; }
     [[nodiscard]] Form& form() const { return form_; }
     [[nodiscard]] const TwipsRect& rect() const { return design_.rect; }
-    [[nodiscard]] int tabIndex() const { return design_.tabIndex; }
-    [[nodiscard]] const Style& style() const { return design_.style; }
-    [[nodiscard]] Role role() const { return design_.role; }
+    [[nodiscard]] int tabIndex() const { return design_.tab; }
+    [[nodiscard]] const Font& font() const { return design_.font; }
+    [[nodiscard]] std::optional<Rgb> foreColour() const { return design_.fore; }
+    [[nodiscard]] std::optional<Rgb> backColour() const { return design_.back; }
+    // Follows from the kind: a text box is an entry, a label static text, a
+    // frame a group, a shape a graphic or, filling an outline, a progress bar.
+    [[nodiscard]] Role role() const;
     [[nodiscard]] char16_t accessKey() const { return design_.accessKey; }
     // The name a screen reader gives the control.
     [[nodiscard]] virtual Text accessibleName() const { return design_.accessibleName; }
@@ -65,14 +89,14 @@ public:
     [[nodiscard]] virtual bool canTakeFocus() const { return false; }
 
 protected:
-    Control(Form& form, ControlKind kind, ControlDesign design, Frame* parent);
+    Control(Form& form, ControlKind kind, ControlDesign design);
     void notify(Property property);
+    [[nodiscard]] const ControlDesign& design() const { return design_; }
 
 private:
     Form& form_;
     ControlKind kind_;
     ControlDesign design_;
-    Frame* parent_;
 };
 
 // A control with a caption (labels, buttons, option buttons, frames).
@@ -85,8 +109,9 @@ public:
     void setCaption(Text caption);
 
 protected:
-    CaptionedControl(Form& form, ControlKind kind, ControlDesign design, Frame* parent,
-                     Text caption);
+    CaptionedControl(Form& form, ControlKind kind, ControlDesign design);
+    // Runs after the caption has changed and been notified.
+    virtual void captionChanged() {}
 
 private:
     Text caption_;

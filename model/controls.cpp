@@ -5,23 +5,17 @@
 #include <string>
 
 #include "model/form.h"
+#include "model/geometry.h"
+#include "model/text_measure.h"
+#include "model/window.h"
 
 namespace kanmeri::model {
 
-TextBox::TextBox(Form& form, ControlDesign design, TextBoxDesign box, Frame* parent)
-    : Control(form, ControlKind::TextBox, std::move(design), parent), box_(box) {}
-
-void TextBox::setText(Text text) {
-    replace(std::move(text), 0);
-}
+TextBox::TextBox(Form& form, ControlDesign design)
+    : Control(form, ControlKind::TextBox, std::move(design)), text_(this->design().caption) {}
 
 void TextBox::edit(Text text, std::size_t caret) {
-    const std::size_t at = std::min(caret, text.size());
-    replace(std::move(text), at);
-}
-
-void TextBox::replace(Text text, std::size_t caret) {
-    caret_ = caret;
+    caret_ = std::min(caret, text.size());
     if (text == text_) {
         return;
     }
@@ -30,22 +24,32 @@ void TextBox::replace(Text text, std::size_t caret) {
     change.raise();
 }
 
-Label::Label(Form& form, ControlDesign design, Text caption, LabelDesign label, Frame* parent)
-    : CaptionedControl(form, ControlKind::Label, std::move(design), parent, std::move(caption)),
-      label_(label) {}
+Label::Label(Form& form, ControlDesign design)
+    : CaptionedControl(form, ControlKind::Label, std::move(design)) {
+    captionChanged();
+}
 
-CommandButton::CommandButton(Form& form, ControlDesign design, Text caption, Frame* parent)
-    : CaptionedControl(form, ControlKind::CommandButton, std::move(design), parent,
-                       std::move(caption)) {}
+void Label::captionChanged() {
+    if (!autoSize()) {
+        return;
+    }
+    const TextExtent extent = form().window().measure().oneLine(caption(), font());
+    const int border = this->border() ? 2 * kBorderPixels : 0;
+    TwipsRect next = rect();
+    next.width = static_cast<float>(extent.width + border) * kTwipsPerPixel;
+    next.height = static_cast<float>(extent.height + border) * kTwipsPerPixel;
+    setRect(next);
+}
 
-Frame::Frame(Form& form, ControlDesign design, Text caption)
-    : CaptionedControl(form, ControlKind::Frame, std::move(design), nullptr, std::move(caption)) {}
+CommandButton::CommandButton(Form& form, ControlDesign design)
+    : CaptionedControl(form, ControlKind::CommandButton, std::move(design)) {}
 
-OptionButton::OptionButton(Form& form, ControlDesign design, Text caption, bool selected,
-                           Frame* parent)
-    : CaptionedControl(form, ControlKind::OptionButton, std::move(design), parent,
-                       std::move(caption)),
-      value_(selected) {}
+Frame::Frame(Form& form, ControlDesign design)
+    : CaptionedControl(form, ControlKind::Frame, std::move(design)) {}
+
+OptionButton::OptionButton(Form& form, ControlDesign design)
+    : CaptionedControl(form, ControlKind::OptionButton, std::move(design)),
+      value_(this->design().selected) {}
 
 void OptionButton::select() {
     if (value_) {
@@ -64,8 +68,8 @@ void OptionButton::select() {
     }
 }
 
-Shape::Shape(Form& form, ControlDesign design, ShapeDesign shape)
-    : Control(form, ControlKind::Shape, std::move(design), nullptr), shape_(shape) {}
+Shape::Shape(Form& form, ControlDesign design)
+    : Control(form, ControlKind::Shape, std::move(design)) {}
 
 void Shape::setWidth(float twips) {
     TwipsRect next = rect();
@@ -74,17 +78,16 @@ void Shape::setWidth(float twips) {
 }
 
 Text Shape::description() const {
-    if (shape_.bar == nullptr || shape_.bar->width() <= 0) {
+    const Shape* outline = design().bar;
+    if (outline == nullptr || outline->width() <= 0) {
         return {};
     }
-    const long percent = std::lround(100.0 * width() / shape_.bar->width());
+    const long percent = std::lround(100.0 * width() / outline->width());
     const std::string digits = std::to_string(std::clamp(percent, 0L, 100L)) + "%";
     return {digits.begin(), digits.end()};
 }
 
-Timer::Timer(Form& form, ControlDesign design, int intervalMs, bool enabled)
-    : Control(form, ControlKind::Timer, std::move(design), nullptr),
-      interval_(intervalMs),
-      enabled_(enabled) {}
+Timer::Timer(Form& form, ControlDesign design)
+    : Control(form, ControlKind::Timer, std::move(design)) {}
 
 }  // namespace kanmeri::model

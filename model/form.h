@@ -24,9 +24,11 @@ public:
 
     [[nodiscard]] Window& window() const { return window_; }
 
-    template <typename T, typename... Args>
-    T& add(Args&&... args) {
-        auto control = std::make_unique<T>(*this, std::forward<Args>(args)...);
+    // Makes a control of kind T from its design row, stacked above the
+    // controls made before it.
+    template <typename T>
+    T& add(ControlDesign design) {
+        auto control = std::make_unique<T>(*this, std::move(design));
         T& ref = *control;
         controls_.push_back(std::move(control));
         return ref;

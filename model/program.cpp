@@ -1,6 +1,7 @@
 #include "model/program.h"
 
 #include <algorithm>
+#include <exception>
 
 #include "model/window.h"
 
@@ -11,26 +12,14 @@ bool Program::anyLoaded() const {
                        [](const Window* window) { return window->loaded(); });
 }
 
-bool Program::dispatch(const Control& control, const std::function<void()>& change) {
-    return dispatch([&] {
-        if (control.form().live()) {
-            change();
-        }
-    });
-}
-
-bool Program::dispatch(const std::function<void()>& handler) {
-    enter();
-    try {
-        handler();
-    } catch (...) {  // dropped: see leave()
-    }
-    return leave();
+void Program::escaped() {
+#ifdef KANMERI_STRICT_HANDLERS
+    std::terminate();
+#endif
+    // Otherwise the event is dropped, as an event nothing is bound to would be.
 }
 
 bool Program::leave() {
-    // Only handlers without a trap let a failure out to dispatch; the event is
-    // dropped and the program goes on, as it would after any ignored event.
     if (--depth_ > 0) {
         return false;
     }

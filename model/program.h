@@ -4,11 +4,9 @@
 //   raised it is live (its window's Load has returned and the window has not
 //   been unloaded since), so nothing acts on a window that is gone;
 // - the program ends when no window remains loaded and no handler is running.
-#include <functional>
 #include <vector>
 
 #include "model/control.h"
-#include "model/event.h"
 #include "model/form.h"
 
 namespace kanmeri::model {
@@ -21,30 +19,33 @@ public:
     [[nodiscard]] const std::vector<Window*>& windows() const { return windows_; }
     [[nodiscard]] bool anyLoaded() const;
 
-    // Runs one event of `control` as the event loop delivers it. A failure
-    // that escapes the handler stops there (the handlers that can fail trap
-    // their own). After the outermost handler the retired forms are released,
+    // The one way in for everything the event loop delivers: `action` raises
+    // an event of `source` (a user's event, a timer tick, a change the user
+    // made to it), and runs only while the source's form is live; with no
+    // source it is a handler of no control's (the program's start, a window's
+    // close box). After the outermost action the retired forms are released,
     // and the result says whether the program should end now because no
     // window remains loaded.
-    template <typename... Params, typename... Args>
-    bool dispatch(const Control& control, const Event<Params...>& event, Args... args) {
-        enter();
+    //
+    // A failure that escapes the action (only a handler without a trap lets
+    // one out) ends the event there and the program goes on; a build with
+    // KANMERI_STRICT_HANDLERS stops the program on it instead, so that the
+    // suite cannot miss one.
+    template <typename Action>
+    bool dispatch(const Control* source, Action&& action) {
+        ++depth_;
         try {
-            if (control.form().live()) {
-                event.raise(args...);
+            if (source == nullptr || source->form().live()) {
+                action();
             }
-        } catch (...) {  // dropped: see leave()
+        } catch (...) {
+            escaped();
         }
         return leave();
     }
-    // The same for a change the user makes to `control` itself (typed text,
-    // a chosen option), which raises the control's own events.
-    bool dispatch(const Control& control, const std::function<void()>& change);
-    // The same for a handler of no control's (a window's load or close).
-    bool dispatch(const std::function<void()>& handler);
 
 private:
-    void enter() { ++depth_; }
+    static void escaped();
     bool leave();
 
     std::vector<Window*> windows_;

@@ -2,7 +2,8 @@
 
 namespace kanmeri::model {
 
-Window::Window(WindowDesign design) : design_(std::move(design)) {}
+Window::Window(WindowDesign design, const TextMeasure& measure)
+    : design_(std::move(design)), measure_(measure) {}
 
 Window::~Window() = default;
 

@@ -8,6 +8,7 @@
 #include "model/appearance.h"
 #include "model/form.h"
 #include "model/text.h"
+#include "model/text_measure.h"
 
 namespace kanmeri::model {
 
@@ -23,11 +24,13 @@ struct WindowDesign {
 
 class Window {
 public:
-    explicit Window(WindowDesign design);
+    // `measure` sizes the auto-size labels; it must outlive the window.
+    Window(WindowDesign design, const TextMeasure& measure);
     virtual ~Window();
 
     [[nodiscard]] const WindowDesign& design() const { return design_; }
     [[nodiscard]] bool loaded() const { return loaded_; }
+    [[nodiscard]] const TextMeasure& measure() const { return measure_; }
 
     // The loaded form. After an unload the retired form stays valid until
     // releaseRetired(), so a handler may unload its own window and go on.
@@ -65,6 +68,7 @@ protected:
 
 private:
     WindowDesign design_;
+    const TextMeasure& measure_;
     std::unique_ptr<Form> current_;
     std::unique_ptr<Form> retired_;
     bool loaded_ = false;

@@ -9,14 +9,26 @@ namespace kanmeri::platform {
 
 namespace {
 
-// Indexed by model::Role.
-constexpr QAccessible::Role kRoles[] = {QAccessible::NoRole,       QAccessible::StaticText,
-                                        QAccessible::EditableText, QAccessible::Button,
-                                        QAccessible::RadioButton,  QAccessible::Grouping,
-                                        QAccessible::Graphic,      QAccessible::ProgressBar};
-
 QAccessible::Role toRole(model::Role role) {
-    return kRoles[static_cast<int>(role)];
+    switch (role) {
+        case model::Role::StaticText:
+            return QAccessible::StaticText;
+        case model::Role::Entry:
+            return QAccessible::EditableText;
+        case model::Role::Button:
+            return QAccessible::Button;
+        case model::Role::Option:
+            return QAccessible::RadioButton;
+        case model::Role::Group:
+            return QAccessible::Grouping;
+        case model::Role::Graphic:
+            return QAccessible::Graphic;
+        case model::Role::ProgressBar:
+            return QAccessible::ProgressBar;
+        case model::Role::None:
+            break;
+    }
+    return QAccessible::NoRole;
 }
 
 class DrawnAccessible : public QAccessibleWidget {

@@ -10,13 +10,13 @@ namespace kanmeri::platform {
 
 ButtonWidget::ButtonWidget(model::CommandButton& button, Delivery& delivery, QWidget* parent)
     : QPushButton(parent), button_(button) {
-    setFont(toFont(button.style().font));
+    setFont(toFont(button.font()));
     setAutoDefault(false);
     setDefault(false);
     setFocusPolicy(Qt::StrongFocus);
     follow(model::Property::Caption);
     connect(this, &QPushButton::clicked, this,
-            [this, &delivery] { delivery.raise(button_, button_.click); });
+            [this, &delivery] { delivery.deliver(&button_, raising(button_.click)); });
 }
 
 void ButtonWidget::follow(model::Property property) {

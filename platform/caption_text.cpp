@@ -4,6 +4,8 @@
 #include <QTextOption>
 #include <cmath>
 
+#include "platform/look.h"
+
 namespace kanmeri::platform {
 
 namespace {
@@ -113,6 +115,12 @@ void CaptionLayout::draw(QPainter& painter, QPointF topLeft) const {
     for (const auto& line : wrapped_) {
         line->draw(&painter, topLeft);
     }
+}
+
+model::TextExtent CaptionMeasure::oneLine(model::TextView text, const model::Font& font) const {
+    CaptionLayout layout;
+    layout.setText(toQString(text), toFont(font));
+    return {layout.oneLineWidth(), layout.lineHeight()};
 }
 
 }  // namespace kanmeri::platform

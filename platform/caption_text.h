@@ -17,6 +17,8 @@
 #include <memory>
 #include <vector>
 
+#include "model/text_measure.h"
+
 class QPainter;
 
 namespace kanmeri::platform {
@@ -56,6 +58,14 @@ private:
     std::vector<std::unique_ptr<QTextLayout>> wrapped_;  // the lines when it does not fit
     qreal width_ = -1;                                   // the width laid out for; -1 for none yet
     bool centred_ = false;
+};
+
+// The model's text measure: a caption laid out as above, in the design font
+// as the windows draw it (toFont).
+class CaptionMeasure : public model::TextMeasure {
+public:
+    [[nodiscard]] model::TextExtent oneLine(model::TextView text,
+                                            const model::Font& font) const override;
 };
 
 }  // namespace kanmeri::platform

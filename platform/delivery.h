@@ -18,33 +18,25 @@ class Delivery {
 public:
     explicit Delivery(model::Program& program) : program_(program) {}
 
-    template <typename... Params, typename... Args>
-    void raise(const model::Control& control, const model::Event<Params...>& event, Args... args) {
-        if (open_) {
-            endIf(program_.dispatch(control, event, args...));
-        }
-    }
-    void change(const model::Control& control, const std::function<void()>& change) {
-        if (open_) {
-            endIf(program_.dispatch(control, change));
-        }
-    }
-    void run(const std::function<void()>& handler) {
-        if (open_) {
-            endIf(program_.dispatch(handler));
+    // Runs `action`, an event of `source` or with none a handler of no
+    // control's, through Program::dispatch; nothing once closed.
+    template <typename Action>
+    void deliver(const model::Control* source, Action&& action) {
+        if (open_ && program_.dispatch(source, std::forward<Action>(action))) {
+            QCoreApplication::exit(0);
         }
     }
     void close() { open_ = false; }
 
 private:
-    static void endIf(bool noWindowLeft) {
-        if (noWindowLeft) {
-            QCoreApplication::exit(0);
-        }
-    }
-
     model::Program& program_;
     bool open_ = true;
 };
+
+// The action that raises `event` with `args`, for Delivery::deliver.
+template <typename... Params, typename... Args>
+[[nodiscard]] auto raising(const model::Event<Params...>& event, Args... args) {
+    return std::bind_front(&model::Event<Params...>::raise, &event, args...);
+}
 
 }  // namespace kanmeri::platform

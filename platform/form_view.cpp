@@ -134,7 +134,7 @@ void FormView::paintEvent(QPaintEvent* event) {
 void FormView::closeEvent(QCloseEvent* event) {
     // The window goes through the model's unload, which hides this view.
     event->ignore();
-    delivery_.run(close_);
+    delivery_.deliver(nullptr, close_);
 }
 
 }  // namespace kanmeri::platform

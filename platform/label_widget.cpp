@@ -14,15 +14,15 @@ LabelWidget::LabelWidget(model::Label& label, Delivery& delivery, QWidget* paren
       pressable_(label.click.bound()),
       centred_(label.alignment() == model::Alignment::Centre) {
     setFocusPolicy(Qt::NoFocus);
-    setFont(toFont(label.style().font));
-    if (label.style().foreColour) {
+    setFont(toFont(label.font()));
+    if (const auto fore = label.foreColour()) {
         QPalette p = palette();
-        p.setColor(QPalette::WindowText, toColour(*label.style().foreColour));
+        p.setColor(QPalette::WindowText, toColour(*fore));
         setPalette(p);
     }
     if (label.border()) {
         setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        setLineWidth(kBorder);
+        setLineWidth(model::Label::kBorderPixels);
     }
     followCaption();
 }
@@ -35,14 +35,6 @@ void LabelWidget::follow(model::Property property) {
 
 void LabelWidget::followCaption() {
     caption_.setText(toQString(label_.caption()), font());
-    if (label_.autoSize()) {
-        // The model's new size comes back as a geometry change.
-        const int border = label_.border() ? 2 * kBorder : 0;
-        model::TwipsRect rect = label_.rect();
-        rect.width = toTwips(caption_.oneLineWidth() + border);
-        rect.height = toTwips(caption_.lineHeight() + border);
-        label_.setRect(rect);
-    }
     update();
 }
 
@@ -74,7 +66,7 @@ void LabelWidget::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void LabelWidget::press() {
-    delivery_.raise(label_, label_.click);
+    delivery_.deliver(&label_, raising(label_.click));
 }
 
 }  // namespace kanmeri::platform

@@ -4,10 +4,9 @@
 // inside a 2 px sunken panel. The caption's lines are as wide as the inner
 // box and start at the label's top edge, border or not: a bordered label is
 // its pixel size plus 4 px high, and its text's descent needs the room that
-// the border leaves below. The caption is clipped to the whole label. With
-// auto-size it writes its one-line size back into the model, which stays
-// the truth: the caption's advance width plus the border wide, the font's
-// pixel size plus the border high.
+// the border leaves below. The caption is clipped to the whole label. An
+// auto-size label's size is the model's, measured by CaptionMeasure with the
+// same layout that draws it.
 #include "model/controls.h"
 #include "platform/caption_text.h"
 #include "platform/control_view.h"
@@ -18,8 +17,6 @@ class LabelWidget : public DrawnControl {
     Q_OBJECT
 
 public:
-    static constexpr int kBorder = 2;  // pixels on each side
-
     LabelWidget(model::Label& label, Delivery& delivery, QWidget* parent);
 
     void follow(model::Property property) override;

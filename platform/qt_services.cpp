@@ -189,7 +189,7 @@ int QtServices::runEventLoop() {
 }
 
 void QtServices::deliver(const std::function<void()>& handler) {
-    impl_->delivery.run(handler);
+    impl_->delivery.deliver(nullptr, handler);
 }
 
 model::LocalTime QtClock::read() const {

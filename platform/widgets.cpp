@@ -7,6 +7,7 @@
 #include <QRadioButton>
 #include <QShortcut>
 #include <QTimer>
+#include <functional>
 #include <limits>
 
 #include "model/controls.h"
@@ -24,24 +25,23 @@ bool isEnter(const QKeyEvent& event) {
 }
 
 // A single-line text box. Every typed character reaches the model's KeyPress
-// before the text changes; both Enter keys give 13, insert nothing and press
+// before the text changes, and the edit the key made reaches the model right
+// after; an edit of no key's (a paste by mouse, a drop, the context menu)
+// reaches it as it happens. Both Enter keys give 13, insert nothing and press
 // no button. The input method is kept off: the entries take ASCII dates and
 // digits.
 class EntryWidget : public QLineEdit, public ControlView {
 public:
     EntryWidget(model::TextBox& box, Delivery& delivery, QWidget* parent)
         : QLineEdit(parent), box_(box), delivery_(delivery) {
-        setFont(toFont(box.style().font));
+        setFont(toFont(box.font()));
         const bool centred = box.alignment() == model::Alignment::Centre;
         setAlignment((centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignVCenter);
         setMaxLength(std::numeric_limits<int>::max());
         setAttribute(Qt::WA_InputMethodEnabled, false);
         setFocusPolicy(Qt::StrongFocus);
         setText(toQString(box.text()));
-        connect(this, &QLineEdit::textEdited, this, [this](const QString& text) {
-            const auto caret = static_cast<std::size_t>(cursorPosition());
-            delivery_.change(box_, [this, &text, caret] { box_.edit(toText(text), caret); });
-        });
+        connect(this, &QLineEdit::textEdited, this, &EntryWidget::deliverEdit);
     }
 
     void follow(model::Property property) override {
@@ -65,42 +65,54 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* event) override {
         if (isEnter(*event)) {
-            delivery_.raise(box_, box_.keyPress, std::int16_t{13});
+            delivery_.deliver(&box_, raising(box_.keyPress, std::int16_t{13}));
             // Taken here, so no default button of any dialog or window hears it.
             event->accept();
             return;
         }
         for (const QChar unit : event->text()) {
             if (unit.unicode() >= 0x20 && unit.unicode() != 0x7F) {
-                delivery_.raise(box_, box_.keyPress, static_cast<std::int16_t>(unit.unicode()));
+                delivery_.deliver(
+                    &box_, raising(box_.keyPress, static_cast<std::int16_t>(unit.unicode())));
             }
         }
-        QLineEdit::keyPressEvent(event);
+        {
+            const QSignalBlocker once(this);  // delivered below, not from textEdited
+            QLineEdit::keyPressEvent(event);
+        }
+        deliverEdit();
     }
 
     void mousePressEvent(QMouseEvent* event) override {
         QLineEdit::mousePressEvent(event);
         if (event->button() == Qt::LeftButton) {
-            delivery_.raise(box_, box_.click);
+            delivery_.deliver(&box_, raising(box_.click));
         }
     }
 
 private:
+    // The text and caret as they stand; the model ignores an unchanged text.
+    void deliverEdit() {
+        const auto caret = static_cast<std::size_t>(cursorPosition());
+        delivery_.deliver(&box_,
+                          std::bind_front(&model::TextBox::edit, &box_, toText(text()), caret));
+    }
+
     model::TextBox& box_;
     Delivery& delivery_;
 };
 
 // Frames and option buttons are opaque in their background colour.
-void applyStyle(QWidget& widget, const model::Style& style) {
-    widget.setFont(toFont(style.font));
+void applyStyle(QWidget& widget, const model::Control& control) {
+    widget.setFont(toFont(control.font()));
     QPalette p = widget.palette();
-    if (style.backColour) {
-        p.setColor(QPalette::Window, toColour(*style.backColour));
-        p.setColor(QPalette::Button, toColour(*style.backColour));
+    if (const auto back = control.backColour()) {
+        p.setColor(QPalette::Window, toColour(*back));
+        p.setColor(QPalette::Button, toColour(*back));
         widget.setAutoFillBackground(true);
     }
-    if (style.foreColour) {
-        p.setColor(QPalette::WindowText, toColour(*style.foreColour));
+    if (const auto fore = control.foreColour()) {
+        p.setColor(QPalette::WindowText, toColour(*fore));
     }
     widget.setPalette(p);
 }
@@ -109,7 +121,7 @@ void applyStyle(QWidget& widget, const model::Style& style) {
 class FrameWidget : public QGroupBox, public ControlView {
 public:
     FrameWidget(model::Frame& frame, QWidget* parent) : QGroupBox(parent), frame_(frame) {
-        applyStyle(*this, frame.style());
+        applyStyle(*this, frame);
         setFocusPolicy(Qt::NoFocus);
         FrameWidget::follow(model::Property::Caption);
     }
@@ -130,13 +142,13 @@ class OptionWidget : public QRadioButton, public ControlView {
 public:
     OptionWidget(model::OptionButton& option, Delivery& delivery, QWidget* parent)
         : QRadioButton(parent), option_(option) {
-        applyStyle(*this, option.style());
+        applyStyle(*this, option);
         setAutoExclusive(true);
         OptionWidget::follow(model::Property::Caption);
         OptionWidget::follow(model::Property::Value);
         connect(this, &QRadioButton::toggled, this, [this, &delivery](bool checked) {
             if (checked) {
-                delivery.change(option_, [this] { option_.select(); });
+                delivery.deliver(&option_, std::bind_front(&model::OptionButton::select, &option_));
             }
         });
     }
@@ -176,10 +188,8 @@ public:
     TimerView(const model::Timer& timer, Delivery& delivery, QObject* parent) : QTimer(parent) {
         setInterval(timer.interval());
         connect(this, &QTimer::timeout, this,
-                [&timer, &delivery] { delivery.raise(timer, timer.timer); });
-        if (timer.enabled()) {
-            start();
-        }
+                [&timer, &delivery] { delivery.deliver(&timer, raising(timer.timer)); });
+        start();
     }
 };
 

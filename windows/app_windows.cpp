@@ -2,8 +2,9 @@
 
 namespace kanmeri::windows {
 
-AppWindows::AppWindows(model::WindowServices& services, const model::Clock& clock)
-    : main(services, clock, this->clock), clock(services, clock, main) {}
+AppWindows::AppWindows(model::WindowServices& services, const model::TextMeasure& measure,
+                       const model::Clock& clock)
+    : main(services, measure, clock, this->clock), clock(services, measure, clock, main) {}
 
 void AppWindows::registerWith(model::Program& program) {
     program.add(main);

@@ -4,6 +4,7 @@
 #include "model/clock.h"
 #include "model/program.h"
 #include "model/services.h"
+#include "model/text_measure.h"
 #include "model/window.h"
 #include "windows/clock_window.h"
 #include "windows/main_window.h"
@@ -11,8 +12,9 @@
 namespace kanmeri::windows {
 
 struct AppWindows {
-    // Both references must outlive this object.
-    AppWindows(model::WindowServices& services, const model::Clock& clock);
+    // Every reference must outlive this object.
+    AppWindows(model::WindowServices& services, const model::TextMeasure& measure,
+               const model::Clock& clock);
     AppWindows(const AppWindows&) = delete;
     AppWindows& operator=(const AppWindows&) = delete;
 

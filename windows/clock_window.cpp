@@ -1,51 +1,45 @@
 #include "windows/clock_window.h"
 
+#include <functional>
+
 #include "features/running_clock.h"
 #include "model/centring.h"
-#include "windows/design_rows.h"
+#include "windows/fonts.h"
 
 namespace kanmeri::windows {
 
 namespace {
 
-using model::Role;
+using model::Label;
+using model::OptionButton;
 
 constexpr model::Rgb kGreen = 0x008000;
 constexpr model::Rgb kFrameBack = 0xFFFFFB;
 
-// clang-format off
-const Row kDspdate{u"dspdate", {}, {120, 480, 3075, 300}, 0, u"xxxxxxxxxxxxxxxxxxxxxxxxx", {boldItalic(12), kGreen, {}}, Role::StaticText};
-const Row kDsptime{u"dsptime", {}, {120, 1080, 1875, 300}, 1, u"  12:01:02(am)  ", {boldItalic(12), kGreen, {}}, Role::StaticText};
-const Row kDsp01{u"dsp01", {}, {0, 0, 3135, 255}, 2, u"   ただ今の日付と時刻です", {bold(11.25F), kGreen, {}}, Role::StaticText};
-const Row kFrame1{u"Frame1", {}, {2280, 840, 2055, 615}, 3, u"時刻表示切替", {bold(9.75F), 0x000000, kFrameBack}, Role::Group};
-const Row kOuttime0{u"outtime", 0, {0, 240, 975, 255}, 4, u"１２時間", {bold(8.25F), {}, kFrameBack}, Role::Option};
-const Row kOuttime1{u"outtime", 1, {960, 240, 975, 255}, 5, u"２４時間", {bold(8.25F), 0x000000, kFrameBack}, Role::Option};
-const Row kCommand1{u"Command1", {}, {3480, 0, 855, 375}, 6, u"戻\u3000る", {bold(9), {}, {}}, Role::Button};
-// clang-format on
-
-constexpr model::LabelDesign kBorderedAutoSize{.border = true, .autoSize = true};
-
 }  // namespace
 
+// One row per control, bottom first; rectangles in twips.
+// clang-format off
 ClockForm::ClockForm(model::Window& window)
     : model::Form(window),
-      Timer1(addTimer(*this, u"Timer1", 100)),
-      dspdate(addLabel(*this, kDspdate, kBorderedAutoSize)),
-      dsptime(addLabel(*this, kDsptime, kBorderedAutoSize)),
-      dsp01(addLabel(*this, kDsp01, {})),
-      Frame1(addFrame(*this, kFrame1)),
-      outtime0(addOption(*this, kOuttime0, Frame1, false)),
-      outtime1(addOption(*this, kOuttime1, Frame1, true)),
-      Command1(addButton(*this, kCommand1)) {}
+      Timer1(add<model::Timer>({.name = u"Timer1", .interval = 100})),
+      dspdate(add<Label>({.name = u"dspdate", .rect = {120, 480, 3075, 300}, .tab = 0, .caption = u"xxxxxxxxxxxxxxxxxxxxxxxxx", .font = boldItalic(12), .fore = kGreen, .border = true, .autoSize = true})),
+      dsptime(add<Label>({.name = u"dsptime", .rect = {120, 1080, 1875, 300}, .tab = 1, .caption = u"  12:01:02(am)  ", .font = boldItalic(12), .fore = kGreen, .border = true, .autoSize = true})),
+      dsp01(add<Label>({.name = u"dsp01", .rect = {0, 0, 3135, 255}, .tab = 2, .caption = u"   ただ今の日付と時刻です", .font = bold(11.25F), .fore = kGreen})),
+      Frame1(add<model::Frame>({.name = u"Frame1", .rect = {2280, 840, 2055, 615}, .tab = 3, .caption = u"時刻表示切替", .font = bold(9.75F), .fore = 0x000000, .back = kFrameBack})),
+      outtime0(add<OptionButton>({.name = u"outtime", .index = 0, .rect = {0, 240, 975, 255}, .tab = 4, .caption = u"１２時間", .font = bold(8.25F), .back = kFrameBack, .frame = &Frame1})),
+      outtime1(add<OptionButton>({.name = u"outtime", .index = 1, .rect = {960, 240, 975, 255}, .tab = 5, .caption = u"２４時間", .font = bold(8.25F), .fore = 0x000000, .back = kFrameBack, .frame = &Frame1, .selected = true})),
+      Command1(add<model::CommandButton>({.name = u"Command1", .rect = {3480, 0, 855, 375}, .tab = 6, .caption = u"戻\u3000る", .font = bold(9)})) {}
+// clang-format on
 
 model::WindowDesign clockWindowDesign() {
     return {u"kanmeri_jikoku",           u"日付と時刻の表示",          4365, 1575, 0xFFFFFF,
             ":/kanmeri/paper_white.jpg", ":/kanmeri/face_computer.ico"};
 }
 
-ClockWindow::ClockWindow(model::WindowServices& services, const model::Clock& clock,
-                         model::Window& mainWindow)
-    : model::Window(clockWindowDesign()),
+ClockWindow::ClockWindow(model::WindowServices& services, const model::TextMeasure& measure,
+                         const model::Clock& clock, model::Window& mainWindow)
+    : model::Window(clockWindowDesign(), measure),
       services_(services),
       clock_(clock),
       mainWindow_(mainWindow) {}
@@ -57,8 +51,8 @@ ClockForm& ClockWindow::controls() const {
 std::unique_ptr<model::Form> ClockWindow::createForm() {
     auto form = std::make_unique<ClockForm>(*this);
     const features::ClockDisplay display{form->dspdate, form->dsptime, form->outtime0};
-    form->Timer1.timer.bind([this, display] { features::Timer1_Timer(display, clock_); });
-    form->Command1.click.bind([this] { Command1_Click(); });
+    form->Timer1.timer.bind(std::bind_front(&features::Timer1_Timer, display, std::cref(clock_)));
+    form->Command1.click.bind(std::bind_front(&ClockWindow::Command1_Click, this));
     return form;
 }
 

@@ -11,8 +11,9 @@
 
 namespace kanmeri::windows {
 
-// One load of the clock window, created bottom first: the timer, the labels,
-// then the frame with its option group and the button.
+// One load of the clock window, made and so stacked in the order declared
+// here: the timer, the labels, then the frame with its option group and the
+// button.
 class ClockForm : public model::Form {
 public:
     explicit ClockForm(model::Window& window);
@@ -32,14 +33,15 @@ public:
 class ClockWindow : public model::Window {
 public:
     // `mainWindow` is the window that Command1 brings back.
-    ClockWindow(model::WindowServices& services, const model::Clock& clock,
-                model::Window& mainWindow);
+    ClockWindow(model::WindowServices& services, const model::TextMeasure& measure,
+                const model::Clock& clock, model::Window& mainWindow);
 
     // The loaded form, or the retired one until the running handler returns.
     // Precondition: loaded, or unloaded by the handler still running.
     [[nodiscard]] ClockForm& controls() const;
 
 protected:
+    // Binds every event of the new form to its handler.
     [[nodiscard]] std::unique_ptr<model::Form> createForm() override;
     // Form_Load: centre on the screen; nothing else.
     void formLoad() override;

@@ -1,83 +1,59 @@
 #include "windows/main_window.h"
 
+#include <functional>
+
 #include "features/running_clock.h"
 #include "features/weekday_lookup.h"
 #include "model/centring.h"
-#include "windows/design_rows.h"
+#include "windows/fonts.h"
 
 namespace kanmeri::windows {
 
 namespace {
 
 using model::Alignment;
-using model::LabelDesign;
-using model::Role;
+using model::CommandButton;
+using model::Label;
+using model::OptionButton;
+using model::Shape;
+using model::TextBox;
+using model::Timer;
 
 constexpr model::Rgb kGreen = 0x008000;
 constexpr model::Rgb kFrameBack = 0xF1EBCB;
 
-// One row per control: name, array index, rectangle (twips), tab index, caption (or text),
-// style, role, accessible name (empty: the caption names it), access key.
-// clang-format off
-const Row kDspdate{u"dspdate", {}, {840, 840, 3075, 300}, 1, u"xxxxxxxxxxxxxxxxxxxxxxxxx", {boldItalic(12), kGreen, {}}, Role::StaticText};
-const Row kDsptime{u"dsptime", {}, {4320, 840, 1875, 300}, 2, u"  12:01:02(am)  ", {boldItalic(12), kGreen, {}}, Role::StaticText};
-const Row kDsp01{u"dsp01", {}, {2160, 360, 3615, 375}, 3, u"   ただ今の日付と時刻です", {bold(12), kGreen, {}}, Role::StaticText};
-const Row kFrame1{u"Frame1", {}, {6600, 360, 1815, 975}, 4, u"時刻表示切替", {bold(9.75F), {}, kFrameBack}, Role::Group};
-const Row kOuttime0{u"outtime", 0, {120, 240, 1575, 375}, 5, u"１２時間表示", {bold(9), {}, kFrameBack}, Role::Option};
-const Row kOuttime1{u"outtime", 1, {120, 600, 1575, 255}, 6, u"２４時間表示", {bold(9), {}, kFrameBack}, Role::Option};
-const Row kNoBotan{u"noﾎﾞﾀﾝ", {}, {5880, 2280, 855, 375}, 7, u"ｷｬﾝｾﾙ", {bold(9.75F), {}, {}}, Role::Button};
-const Row kOkBotan{u"okﾎﾞﾀﾝ", {}, {4800, 2280, 855, 375}, 8, u"ＯＫ", {bold(14.25F), {}, {}}, Role::Button};
-const Row kLabel5{u"Label5", {}, {720, 1800, 2655, 255}, 9, u"指定の曜日を探します！！\u3000\u3000", {bold(9.75F), kGreen, {}}, Role::StaticText};
-const Row kLabel6{u"Label6", {}, {3240, 1800, 4815, 255}, 10, u"誕生日等、お探しの年月日を入力して下さい（西暦）", {bold(9.75F), kGreen, {}}, Role::StaticText};
-const Row kOutyoubi{u"outyoubi", {}, {1560, 2880, 4575, 375}, 11, u"", {bold(12), 0xFF0000, {}}, Role::StaticText};
-const Row kLabel1{u"Label1", {}, {720, 2280, 1695, 375}, 12, u"yyyy/mm/dd", {boldItalic(12), 0xC00000, {}}, Role::StaticText};
-const Row kStart{u"start", {}, {360, 3600, 3375, 735}, 13, u"今日から１週間の運勢占いです。あなたの好きな数字を１桁入れて下さい。", {bold(11.25F), 0x800000, {}}, Role::StaticText};
-const Row kStop{u"stop", {}, {4560, 3840, 735, 375}, 14, u"ＧＯ", {bold(14.25F), {}, {}}, Role::StaticText, u"", u'G'};
-const Row kSecdisp{u"secdisp", {}, {600, 4440, 3315, 345}, 15, u"\u3000\u3000＊＊＊＊＊＊＊＊\u3000\u3000", {boldItalic(14.25F), 0xFF00FF, {}}, Role::StaticText};
-const Row kInsuu{u"insuu", {}, {3960, 3840, 375, 450}, 16, u"", {regular(15.75F), {}, {}}, Role::Entry, u"好きな数字（１桁）"};
-const Row kLblgoto{u"lblgoto", {}, {5520, 3960, 3015, 255}, 17, u"←\u3000ＧＯ\u3000ボタンを押して下さい", {regularItalic(11.25F), 0x800080, {}}, Role::StaticText};
-const Row kLabel2{u"Label2", {}, {120, 120, 2655, 255}, 18, u"曜日探しと今週の運勢", {bold(9.75F), {}, {}}, Role::StaticText};
-const Row kCommand1{u"Command1", {}, {6960, 2880, 1455, 615}, 19, u"このプログラムの終了ボタン", {bold(9), {}, {}}, Role::Button};
-const Row kCommand2{u"Command2", {}, {6600, 0, 2055, 255}, 20, u"時刻のみ表示ボタン", {bold(9.75F), {}, {}}, Role::Button};
-const Row kInymd{u"inymd", {}, {2400, 2280, 2055, 420}, 0, u"", {bold(14.25F), {}, {}}, Role::Entry, u"お探しの年月日（yyyy/mm/dd）"};
-const Row kShpwaku{u"shpwaku", {}, {840, 1320, 5415, 135}, -1, u"", {}, Role::Graphic};
-const Row kShpscale{u"shpscale", {}, {840, 1320, 735, 135}, -1, u"", {}, Role::ProgressBar, u"秒の進み"};
-// clang-format on
-
-constexpr LabelDesign kPlain{};
-constexpr LabelDesign kBordered{.border = true};
-constexpr LabelDesign kBorderedAutoSize{.border = true, .autoSize = true};
-constexpr LabelDesign kBorderedCentred{.border = true, .alignment = Alignment::Centre};
-
 }  // namespace
 
+// One row per control, bottom first; rectangles in twips.
+// clang-format off
 MainForm::MainForm(model::Window& window)
     : model::Form(window),
-      Timer1(addTimer(*this, u"Timer1", 100)),
-      Timer2(addTimer(*this, u"Timer2", 2000)),
-      shpwaku(addShape(*this, kShpwaku, {0xFFFFFF, 0x000000})),
-      shpscale(addShape(*this, kShpscale, {kGreen, 0x000000, &shpwaku})),
-      dspdate(addLabel(*this, kDspdate, kBorderedAutoSize)),
-      dsptime(addLabel(*this, kDsptime, kBorderedAutoSize)),
-      dsp01(addLabel(*this, kDsp01, kPlain)),
-      Label5(addLabel(*this, kLabel5, kPlain)),
-      Label6(addLabel(*this, kLabel6, kPlain)),
-      outyoubi(addLabel(*this, kOutyoubi, kBordered)),
-      Label1(addLabel(*this, kLabel1, kPlain)),
-      start(addLabel(*this, kStart, kPlain)),
-      stop(addLabel(*this, kStop, kBorderedCentred)),
-      secdisp(addLabel(*this, kSecdisp, kBorderedAutoSize)),
-      lblgoto(addLabel(*this, kLblgoto, kPlain)),
-      Label2(addLabel(*this, kLabel2, kPlain)),
-      Frame1(addFrame(*this, kFrame1)),
-      outtime0(addOption(*this, kOuttime0, Frame1, true)),
-      outtime1(addOption(*this, kOuttime1, Frame1, false)),
-      inymd(addTextBox(*this, kInymd, Alignment::Left)),
-      noBotan(addButton(*this, kNoBotan)),
-      okBotan(addButton(*this, kOkBotan)),
-      insuu(addTextBox(*this, kInsuu, Alignment::Centre)),
-      Command1(addButton(*this, kCommand1)),
-      Command2(addButton(*this, kCommand2)) {}
+      Timer1(add<Timer>({.name = u"Timer1", .interval = 100})),
+      Timer2(add<Timer>({.name = u"Timer2", .interval = 2000})),
+      shpwaku(add<Shape>({.name = u"shpwaku", .rect = {840, 1320, 5415, 135}})),
+      shpscale(add<Shape>({.name = u"shpscale", .rect = {840, 1320, 735, 135}, .accessibleName = u"秒の進み", .fill = kGreen, .bar = &shpwaku})),
+      dspdate(add<Label>({.name = u"dspdate", .rect = {840, 840, 3075, 300}, .tab = 1, .caption = u"xxxxxxxxxxxxxxxxxxxxxxxxx", .font = boldItalic(12), .fore = kGreen, .border = true, .autoSize = true})),
+      dsptime(add<Label>({.name = u"dsptime", .rect = {4320, 840, 1875, 300}, .tab = 2, .caption = u"  12:01:02(am)  ", .font = boldItalic(12), .fore = kGreen, .border = true, .autoSize = true})),
+      dsp01(add<Label>({.name = u"dsp01", .rect = {2160, 360, 3615, 375}, .tab = 3, .caption = u"   ただ今の日付と時刻です", .font = bold(12), .fore = kGreen})),
+      Label5(add<Label>({.name = u"Label5", .rect = {720, 1800, 2655, 255}, .tab = 9, .caption = u"指定の曜日を探します！！\u3000\u3000", .font = bold(9.75F), .fore = kGreen})),
+      Label6(add<Label>({.name = u"Label6", .rect = {3240, 1800, 4815, 255}, .tab = 10, .caption = u"誕生日等、お探しの年月日を入力して下さい（西暦）", .font = bold(9.75F), .fore = kGreen})),
+      outyoubi(add<Label>({.name = u"outyoubi", .rect = {1560, 2880, 4575, 375}, .tab = 11, .font = bold(12), .fore = 0xFF0000, .border = true})),
+      Label1(add<Label>({.name = u"Label1", .rect = {720, 2280, 1695, 375}, .tab = 12, .caption = u"yyyy/mm/dd", .font = boldItalic(12), .fore = 0xC00000})),
+      start(add<Label>({.name = u"start", .rect = {360, 3600, 3375, 735}, .tab = 13, .caption = u"今日から１週間の運勢占いです。あなたの好きな数字を１桁入れて下さい。", .font = bold(11.25F), .fore = 0x800000})),
+      stop(add<Label>({.name = u"stop", .rect = {4560, 3840, 735, 375}, .tab = 14, .caption = u"ＧＯ", .font = bold(14.25F), .accessKey = u'G', .alignment = Alignment::Centre, .border = true})),
+      secdisp(add<Label>({.name = u"secdisp", .rect = {600, 4440, 3315, 345}, .tab = 15, .caption = u"\u3000\u3000＊＊＊＊＊＊＊＊\u3000\u3000", .font = boldItalic(14.25F), .fore = 0xFF00FF, .border = true, .autoSize = true})),
+      lblgoto(add<Label>({.name = u"lblgoto", .rect = {5520, 3960, 3015, 255}, .tab = 17, .caption = u"←\u3000ＧＯ\u3000ボタンを押して下さい", .font = regularItalic(11.25F), .fore = 0x800080})),
+      Label2(add<Label>({.name = u"Label2", .rect = {120, 120, 2655, 255}, .tab = 18, .caption = u"曜日探しと今週の運勢", .font = bold(9.75F)})),
+      Frame1(add<model::Frame>({.name = u"Frame1", .rect = {6600, 360, 1815, 975}, .tab = 4, .caption = u"時刻表示切替", .font = bold(9.75F), .back = kFrameBack})),
+      outtime0(add<OptionButton>({.name = u"outtime", .index = 0, .rect = {120, 240, 1575, 375}, .tab = 5, .caption = u"１２時間表示", .font = bold(9), .back = kFrameBack, .frame = &Frame1, .selected = true})),
+      outtime1(add<OptionButton>({.name = u"outtime", .index = 1, .rect = {120, 600, 1575, 255}, .tab = 6, .caption = u"２４時間表示", .font = bold(9), .back = kFrameBack, .frame = &Frame1})),
+      inymd(add<TextBox>({.name = u"inymd", .rect = {2400, 2280, 2055, 420}, .tab = 0, .font = bold(14.25F), .accessibleName = u"お探しの年月日（yyyy/mm/dd）"})),
+      noBotan(add<CommandButton>({.name = u"noﾎﾞﾀﾝ", .rect = {5880, 2280, 855, 375}, .tab = 7, .caption = u"ｷｬﾝｾﾙ", .font = bold(9.75F)})),
+      okBotan(add<CommandButton>({.name = u"okﾎﾞﾀﾝ", .rect = {4800, 2280, 855, 375}, .tab = 8, .caption = u"ＯＫ", .font = bold(14.25F)})),
+      insuu(add<TextBox>({.name = u"insuu", .rect = {3960, 3840, 375, 450}, .tab = 16, .font = regular(15.75F), .accessibleName = u"好きな数字（１桁）", .alignment = Alignment::Centre})),
+      Command1(add<CommandButton>({.name = u"Command1", .rect = {6960, 2880, 1455, 615}, .tab = 19, .caption = u"このプログラムの終了ボタン", .font = bold(9)})),
+      Command2(add<CommandButton>({.name = u"Command2", .rect = {6600, 0, 2055, 255}, .tab = 20, .caption = u"時刻のみ表示ボタン", .font = bold(9.75F)})) {}
+// clang-format on
 
 model::WindowDesign mainWindowDesign() {
     return {u"kanmeri",
@@ -89,9 +65,9 @@ model::WindowDesign mainWindowDesign() {
             ":/kanmeri/smiley.ico"};
 }
 
-MainWindow::MainWindow(model::WindowServices& services, const model::Clock& clock,
-                       model::Window& clockWindow)
-    : model::Window(mainWindowDesign()),
+MainWindow::MainWindow(model::WindowServices& services, const model::TextMeasure& measure,
+                       const model::Clock& clock, model::Window& clockWindow)
+    : model::Window(mainWindowDesign(), measure),
       services_(services),
       clock_(clock),
       clockWindow_(clockWindow) {}
@@ -101,45 +77,33 @@ MainForm& MainWindow::controls() const {
 }
 
 std::unique_ptr<model::Form> MainWindow::createForm() {
+    using std::bind_front;
+    namespace f = features;
     auto form = std::make_unique<MainForm>(*this);
-    bindDateEntry(*form);
-    bindFortune(*form);
-    bindClock(*form);
-    bindButtons(*form);
+    MainForm& c = *form;
+    const auto services = std::ref(services_);
+    const auto clock = std::cref(clock_);
+    const f::DateEntry entry{c.inymd, c.outyoubi};
+    c.inymd.change.bind(bind_front(&f::inymd_Change, entry, services));
+    c.inymd.click.bind(bind_front(&f::inymd_Click, entry));
+    c.inymd.keyPress.bind(bind_front(&f::inymd_KeyPress, entry));
+    c.okBotan.click.bind(bind_front(&f::okBotan_Click, entry, services));
+    c.noBotan.click.bind(bind_front(&f::noBotan_Click, entry, services));
+    const f::FortuneDraw draw{c.insuu, c.secdisp, c.fortune};
+    c.insuu.click.bind(bind_front(&f::insuu_Click, draw));
+    c.insuu.keyPress.bind(bind_front(&f::insuu_KeyPress, draw));
+    c.stop.click.bind(bind_front(&f::stop_Click, draw, services, clock));
+    c.Timer1.timer.bind(
+        bind_front(&f::Timer1_Timer, f::ClockDisplay{c.dspdate, c.dsptime, c.outtime0}, clock));
+    c.Timer2.timer.bind(bind_front(&f::Timer2_Timer, f::SecondsBar{c.shpwaku, c.shpscale}, clock));
+    c.Command1.click.bind(bind_front(&MainWindow::Command1_Click, this));
+    c.Command2.click.bind(bind_front(&MainWindow::Command2_Click, this));
     return form;
 }
 
 void MainWindow::formLoad() {
     model::centre(*this, services_.screenSize());
     features::unsei_set(controls().fortune.unsei);
-}
-
-void MainWindow::bindDateEntry(MainForm& form) {
-    const features::DateEntry entry{form.inymd, form.outyoubi};
-    form.inymd.change.bind([this, entry] { features::inymd_Change(entry, services_); });
-    form.inymd.click.bind([entry] { features::inymd_Click(entry); });
-    form.inymd.keyPress.bind([entry](std::int16_t key) { features::inymd_KeyPress(entry, key); });
-    form.okBotan.click.bind([this, entry] { features::okBotan_Click(entry, services_); });
-    form.noBotan.click.bind([this, entry] { features::noBotan_Click(entry, services_); });
-}
-
-void MainWindow::bindFortune(MainForm& form) {
-    const features::FortuneDraw draw{form.insuu, form.secdisp, form.fortune};
-    form.insuu.click.bind([draw] { features::insuu_Click(draw); });
-    form.insuu.keyPress.bind([draw](std::int16_t key) { features::insuu_KeyPress(draw, key); });
-    form.stop.click.bind([this, draw] { features::stop_Click(draw, services_, clock_); });
-}
-
-void MainWindow::bindClock(MainForm& form) {
-    const features::ClockDisplay display{form.dspdate, form.dsptime, form.outtime0};
-    const features::SecondsBar bar{form.shpwaku, form.shpscale};
-    form.Timer1.timer.bind([this, display] { features::Timer1_Timer(display, clock_); });
-    form.Timer2.timer.bind([this, bar] { features::Timer2_Timer(bar, clock_); });
-}
-
-void MainWindow::bindButtons(MainForm& form) {
-    form.Command1.click.bind([this] { Command1_Click(); });
-    form.Command2.click.bind([this] { Command2_Click(); });
 }
 
 void MainWindow::Command1_Click() {

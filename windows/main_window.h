@@ -13,10 +13,10 @@
 
 namespace kanmeri::windows {
 
-// One load of the main window: every control in its design-time state and the
-// window's own fortune variables. Members are declared, and so created and
-// stacked, bottom first: timers, the seconds bar (shpscale above shpwaku), the
-// labels, then the frame with its option group, the text boxes and buttons.
+// One load of the main window: every control in its design-time state, made
+// and so stacked in the order declared here (bottom first: timers, the
+// seconds bar, the labels, then the frame with its option group, the text
+// boxes and buttons), and the window's own fortune variables.
 class MainForm : public model::Form {
 public:
     explicit MainForm(model::Window& window);
@@ -55,23 +55,20 @@ public:
 class MainWindow : public model::Window {
 public:
     // `clockWindow` is the window that Command2 switches to.
-    MainWindow(model::WindowServices& services, const model::Clock& clock,
-               model::Window& clockWindow);
+    MainWindow(model::WindowServices& services, const model::TextMeasure& measure,
+               const model::Clock& clock, model::Window& clockWindow);
 
     // The loaded form, or the retired one until the running handler returns.
     // Precondition: loaded, or unloaded by the handler still running.
     [[nodiscard]] MainForm& controls() const;
 
 protected:
+    // Binds every event of the new form to its handler.
     [[nodiscard]] std::unique_ptr<model::Form> createForm() override;
     // Form_Load: centre on the screen, then fill the fortune table.
     void formLoad() override;
 
 private:
-    void bindDateEntry(MainForm& form);
-    void bindFortune(MainForm& form);
-    void bindClock(MainForm& form);
-    void bindButtons(MainForm& form);
     void Command1_Click();
     void Command2_Click();
 

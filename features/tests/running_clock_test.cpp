@@ -75,20 +75,26 @@ class ClockTicks : public ::testing::Test {
 protected:
     ClockTicks() {
         model::Form& form = window.form();
-        dspdate = &form.add<model::Label>(label(u"dspdate"), u"", model::LabelDesign{});
-        dsptime = &form.add<model::Label>(label(u"dsptime"), u"", model::LabelDesign{});
-        auto& frame = form.add<model::Frame>(label(u"Frame1"), u"時刻表示切替");
-        twelve = &form.add<model::OptionButton>(model::ControlDesign{u"outtime", 0, {}, 1, {}},
-                                                u"１２時間表示", true, &frame);
-        twentyFour = &form.add<model::OptionButton>(model::ControlDesign{u"outtime", 1, {}, 2, {}},
-                                                    u"２４時間表示", false, &frame);
+        dspdate = &form.add<model::Label>({.name = u"dspdate"});
+        dsptime = &form.add<model::Label>({.name = u"dsptime"});
+        auto& frame = form.add<model::Frame>({.name = u"Frame1", .caption = u"時刻表示切替"});
+        twelve = &form.add<model::OptionButton>({.name = u"outtime",
+                                                 .index = 0,
+                                                 .tab = 1,
+                                                 .caption = u"１２時間表示",
+                                                 .frame = &frame,
+                                                 .selected = true});
+        twentyFour = &form.add<model::OptionButton>({.name = u"outtime",
+                                                     .index = 1,
+                                                     .tab = 2,
+                                                     .caption = u"２４時間表示",
+                                                     .frame = &frame});
         form.setObserver([this](model::Control& control, model::Property) {
             changed.push_back(control.name());
         });
         clock.date = {2000, 12, 21};
         clock.time = {15, 4, 5};
     }
-    static model::ControlDesign label(Text name) { return {std::move(name), {}, {}, -1, {}}; }
     void tick() { Timer1_Timer(ClockDisplay{*dspdate, *dsptime, *twelve}, clock); }
 
     testing::ScratchWindow window;
@@ -135,13 +141,11 @@ public:
 TEST(ClockTick, atMidnight_showsDateAndTimeOfOneInstant) {
     testing::ScratchWindow window;
     model::Form& form = window.form();
-    auto& dspdate = form.add<model::Label>(model::ControlDesign{u"dspdate", {}, {}, -1, {}}, u"",
-                                           model::LabelDesign{});
-    auto& dsptime = form.add<model::Label>(model::ControlDesign{u"dsptime", {}, {}, -1, {}}, u"",
-                                           model::LabelDesign{});
-    auto& frame = form.add<model::Frame>(model::ControlDesign{u"Frame1", {}, {}, -1, {}}, u"");
-    auto& twelve = form.add<model::OptionButton>(model::ControlDesign{u"outtime", 0, {}, 1, {}},
-                                                 u"", false, &frame);
+    auto& dspdate = form.add<model::Label>({.name = u"dspdate"});
+    auto& dsptime = form.add<model::Label>({.name = u"dsptime"});
+    auto& frame = form.add<model::Frame>({.name = u"Frame1"});
+    auto& twelve =
+        form.add<model::OptionButton>({.name = u"outtime", .index = 0, .tab = 1, .frame = &frame});
     MidnightClock clock;
     clock.date = {2001, 1, 1};
     clock.time = {0, 0, 0};
@@ -152,11 +156,10 @@ TEST(ClockTick, atMidnight_showsDateAndTimeOfOneInstant) {
 
 TEST(SecondsBar, widthGrowsBySixtiethsOfTheOutline) {
     testing::ScratchWindow window;
-    auto& waku = window.form().add<model::Shape>(
-        model::ControlDesign{u"shpwaku", {}, {600, 3000, 5415, 255}, -1, {}}, model::ShapeDesign{});
-    auto& scale = window.form().add<model::Shape>(
-        model::ControlDesign{u"shpscale", {}, {600, 3000, 1000, 255}, -1, {}},
-        model::ShapeDesign{});
+    auto& waku =
+        window.form().add<model::Shape>({.name = u"shpwaku", .rect = {600, 3000, 5415, 255}});
+    auto& scale =
+        window.form().add<model::Shape>({.name = u"shpscale", .rect = {600, 3000, 1000, 255}});
     testing::FakeClock clock;
     const std::vector<std::pair<int, float>> rows = {
         {0, 0.0F}, {1, 90.25F}, {30, 2707.5F}, {59, 5324.75F}};

@@ -35,11 +35,8 @@ const std::vector<ServiceCall> kNotADateCalls = {
 class WeekdayLookup : public ::testing::Test {
 protected:
     WeekdayLookup()
-        : inymd(window.form().add<model::TextBox>(model::ControlDesign{u"inymd", {}, {}, 0, {}},
-                                                  model::TextBoxDesign{})),
-          outyoubi(window.form().add<model::Label>(
-              model::ControlDesign{u"outyoubi", {}, {}, -1, {}}, kPrevious, model::LabelDesign{})) {
-    }
+        : inymd(window.form().add<model::TextBox>({.name = u"inymd", .tab = 0})),
+          outyoubi(window.form().add<model::Label>({.name = u"outyoubi", .caption = kPrevious})) {}
 
     void lookUp(const Text& entry, model::WindowServices& services) {
         inymd.edit(entry, entry.size());

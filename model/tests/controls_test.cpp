@@ -6,14 +6,18 @@
 
 #include "model/controls.h"
 #include "model/tests/support/printers.h"
+#include "model/tests/support/recording_services.h"
 #include "model/window.h"
 
 namespace kanmeri::model {
 namespace {
 
+// Measures in the recording services' fixed pitch.
+const testing::RecordingServices kMeasure;
+
 class Scratch : public Window {
 public:
-    Scratch() : Window({u"scratch", u"", 1500, 1500, 0xFFFFFF, "", ""}) {}
+    Scratch() : Window({u"scratch", u"", 1500, 1500, 0xFFFFFF, "", ""}, kMeasure) {}
 
 protected:
     std::unique_ptr<Form> createForm() override { return std::make_unique<Form>(*this); }
@@ -24,9 +28,7 @@ protected:
     ControlsTest() { window.load(); }
 
     Form& form() { return window.form(); }
-    TextBox& box() {
-        return form().add<TextBox>(ControlDesign{u"box", {}, {}, 0, {}}, TextBoxDesign{});
-    }
+    TextBox& box() { return form().add<TextBox>({.name = u"box", .tab = 0}); }
 
     Scratch window;
 };
@@ -44,10 +46,11 @@ TEST_F(ControlsTest, setText_putsCaretAtStartAndFiresChangeOnlyOnDifference) {
 }
 
 TEST_F(ControlsTest, optionGroup_selectingOneClearsTheOthersOfItsFrameOnly) {
-    Frame& f = form().add<Frame>(ControlDesign{u"Frame1", {}, {}, 1, {}}, u"");
-    auto& a = form().add<OptionButton>(ControlDesign{u"o", 0, {}, 2, {}}, u"a", true, &f);
-    auto& b = form().add<OptionButton>(ControlDesign{u"o", 1, {}, 3, {}}, u"b", false, &f);
-    auto& loose = form().add<OptionButton>(ControlDesign{u"p", {}, {}, 4, {}}, u"c", true);
+    Frame& f = form().add<Frame>({.name = u"Frame1", .tab = 1});
+    auto& a = form().add<OptionButton>(
+        {.name = u"o", .index = 0, .tab = 2, .frame = &f, .selected = true});
+    auto& b = form().add<OptionButton>({.name = u"o", .index = 1, .tab = 3, .frame = &f});
+    auto& loose = form().add<OptionButton>({.name = u"p", .tab = 4, .selected = true});
     std::vector<Control*> notified;
     form().setObserver([&](Control& c, Property p) {
         if (p == Property::Value) {
@@ -62,18 +65,18 @@ TEST_F(ControlsTest, optionGroup_selectingOneClearsTheOthersOfItsFrameOnly) {
 }
 
 TEST_F(ControlsTest, firstFocusable_skipsLabelsAndLandsOnSelectedOption) {
-    form().add<Label>(ControlDesign{u"l", {}, {}, 0, {}}, u"", LabelDesign{});
-    Frame& f = form().add<Frame>(ControlDesign{u"Frame1", {}, {}, 1, {}}, u"");
-    form().add<OptionButton>(ControlDesign{u"o", 0, {}, 2, {}}, u"a", false, &f);
-    auto& second = form().add<OptionButton>(ControlDesign{u"o", 1, {}, 3, {}}, u"b", true, &f);
-    form().add<CommandButton>(ControlDesign{u"c", {}, {}, 4, {}}, u"");
+    form().add<Label>({.name = u"l", .tab = 0});
+    Frame& f = form().add<Frame>({.name = u"Frame1", .tab = 1});
+    form().add<OptionButton>({.name = u"o", .index = 0, .tab = 2, .frame = &f});
+    auto& second = form().add<OptionButton>(
+        {.name = u"o", .index = 1, .tab = 3, .frame = &f, .selected = true});
+    form().add<CommandButton>({.name = u"c", .tab = 4});
     EXPECT_EQ(form().firstFocusable(), &second);
     EXPECT_EQ(form().tabOrder().size(), 3U);
 }
 
 TEST_F(ControlsTest, shapeSetWidth_keepsLeftEdge) {
-    auto& s =
-        form().add<Shape>(ControlDesign{u"s", {}, {840, 1320, 5415, 135}, -1, {}}, ShapeDesign{});
+    auto& s = form().add<Shape>({.name = u"s", .rect = {840, 1320, 5415, 135}});
     s.setWidth(2707.5F);
     EXPECT_EQ(s.rect(), (TwipsRect{840, 1320, 2707.5F, 135}));
 }
@@ -89,11 +92,10 @@ class BarTest : public ControlsTest, public ::testing::WithParamInterface<BarRow
 
 TEST_P(BarTest, description_tellsFilledShareAsWholePercent) {
     const BarRow& row = GetParam();
-    auto& outline =
-        form().add<Shape>(ControlDesign{u"o", {}, {0, 0, row.outline, 9}, -1, {}}, ShapeDesign{});
-    const ShapeDesign filledLook{0x008000, 0, row.outline >= 0 ? &outline : nullptr};
-    auto& filled =
-        form().add<Shape>(ControlDesign{u"f", {}, {0, 0, row.filled, 9}, -1, {}}, filledLook);
+    auto& outline = form().add<Shape>({.name = u"o", .rect = {0, 0, row.outline, 9}});
+    auto& filled = form().add<Shape>({.name = u"f",
+                                      .rect = {0, 0, row.filled, 9},
+                                      .bar = row.outline >= 0 ? &outline : nullptr});
     EXPECT_EQ(filled.description(), row.description);
     EXPECT_EQ(outline.description(), u"");
 }
@@ -109,16 +111,111 @@ INSTANTIATE_TEST_SUITE_P(Rows, BarTest,
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(ControlsTest, accessibleName_isDesignNameElseCaption) {
-    auto& named = form().add<Label>(ControlDesign{u"a", {}, {}, 0, {}, Role::StaticText, u"名前"},
-                                    u"caption", LabelDesign{});
-    auto& plain = form().add<Label>(ControlDesign{u"b", {}, {}, 1, {}}, u"caption", LabelDesign{});
-    auto& box = form().add<TextBox>(ControlDesign{u"c", {}, {}, 2, {}, Role::Entry, u"数字"},
-                                    TextBoxDesign{});
+    auto& named = form().add<Label>(
+        {.name = u"a", .tab = 0, .caption = u"caption", .accessibleName = u"名前"});
+    auto& plain = form().add<Label>({.name = u"b", .tab = 1, .caption = u"caption"});
+    auto& box = form().add<TextBox>({.name = u"c", .tab = 2, .accessibleName = u"数字"});
     box.setText(u"typed");
     plain.setCaption(u"new caption");
     EXPECT_EQ(named.accessibleName(), u"名前");
     EXPECT_EQ(plain.accessibleName(), u"new caption");
     EXPECT_EQ(box.accessibleName(), u"数字");
+}
+
+struct RoleRow {
+    const char* name;
+    ControlKind kind;
+    Role role;
+};
+
+class RoleTest : public ControlsTest, public ::testing::WithParamInterface<RoleRow> {};
+
+TEST_P(RoleTest, role_followsFromKind) {
+    const ControlDesign design{.name = u"c"};
+    Control* control = nullptr;
+    switch (GetParam().kind) {
+        case ControlKind::TextBox:
+            control = &form().add<TextBox>(design);
+            break;
+        case ControlKind::Label:
+            control = &form().add<Label>(design);
+            break;
+        case ControlKind::CommandButton:
+            control = &form().add<CommandButton>(design);
+            break;
+        case ControlKind::OptionButton:
+            control = &form().add<OptionButton>(design);
+            break;
+        case ControlKind::Frame:
+            control = &form().add<Frame>(design);
+            break;
+        case ControlKind::Shape:
+            control = &form().add<Shape>(design);
+            break;
+        case ControlKind::Timer:
+            control = &form().add<Timer>(design);
+            break;
+    }
+    EXPECT_EQ(control->role(), GetParam().role);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, RoleTest,
+    ::testing::Values(RoleRow{"text_box", ControlKind::TextBox, Role::Entry},
+                      RoleRow{"label", ControlKind::Label, Role::StaticText},
+                      RoleRow{"button", ControlKind::CommandButton, Role::Button},
+                      RoleRow{"option", ControlKind::OptionButton, Role::Option},
+                      RoleRow{"frame", ControlKind::Frame, Role::Group},
+                      RoleRow{"shape", ControlKind::Shape, Role::Graphic},
+                      RoleRow{"timer", ControlKind::Timer, Role::None}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(ControlsTest, shapeFillingAnOutline_isProgressBar) {
+    auto& outline = form().add<Shape>({.name = u"o"});
+    EXPECT_EQ(form().add<Shape>({.name = u"f", .bar = &outline}).role(), Role::ProgressBar);
+}
+
+// 12 points are 16 px: an ASCII character 8 px, any other 16 px.
+struct AutoSizeRow {
+    const char* name;
+    bool border;
+    std::u16string caption;
+    TwipsRect rect;  // after the caption is set
+};
+
+class AutoSizeTest : public ControlsTest, public ::testing::WithParamInterface<AutoSizeRow> {};
+
+TEST_P(AutoSizeTest, setCaption_sizesLabelToCaptionOnOneLine) {
+    const AutoSizeRow& row = GetParam();
+    auto& label = form().add<Label>({.name = u"l",
+                                     .rect = {840, 840, 3075, 300},
+                                     .caption = u"xx",
+                                     .font = {12, true, true},
+                                     .border = row.border,
+                                     .autoSize = true});
+    std::vector<Property> notified;
+    form().setObserver([&](Control&, Property p) { notified.push_back(p); });
+    label.setCaption(row.caption);
+    EXPECT_EQ(label.rect(), row.rect);
+    EXPECT_EQ(notified, (std::vector{Property::Caption, Property::Geometry}));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, AutoSizeTest,
+    ::testing::Values(AutoSizeRow{"bordered", true, u"  12:01", {840, 840, 900, 300}},
+                      AutoSizeRow{"plain", false, u"  12:01", {840, 840, 840, 240}},
+                      AutoSizeRow{"wide_characters", true, u"木曜日", {840, 840, 780, 300}},
+                      AutoSizeRow{"empty", true, u"", {840, 840, 60, 300}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(ControlsTest, autoSizeLabel_takesCaptionSizeAtCreation_otherLabelsKeepDesignSize) {
+    const TwipsRect design{0, 0, 3000, 3000};
+    auto& sized = form().add<Label>(
+        {.name = u"a", .rect = design, .caption = u"ab", .font = {12}, .autoSize = true});
+    auto& fixed = form().add<Label>({.name = u"b", .rect = design, .caption = u"ab", .font = {12}});
+    fixed.setCaption(u"abcdef");
+    EXPECT_EQ(sized.rect(), (TwipsRect{0, 0, 240, 240}));
+    EXPECT_EQ(fixed.rect(), design);
 }
 
 }  // namespace

@@ -20,9 +20,11 @@ private:
     int& alive_;
 };
 
+const testing::RecordingServices kMeasure;
+
 class Ticking : public Window {
 public:
-    Ticking() : Window({u"ticking", u"", 8700, 5100, 0xFFFFFF, "", ""}) {}
+    Ticking() : Window({u"ticking", u"", 8700, 5100, 0xFFFFFF, "", ""}, kMeasure) {}
 
     int ticks = 0;
     int loads = 0;
@@ -31,16 +33,20 @@ public:
     Program program;
     std::function<void()> onLoad;
 
+    [[nodiscard]] auto tick() const {
+        return [t = timer] { t->timer.raise(); };
+    }
+
 protected:
     std::unique_ptr<Form> createForm() override {
         auto form = std::make_unique<Watched>(*this, forms);
-        timer = &form->add<Timer>(ControlDesign{u"Timer1", {}, {}, -1, {}}, 100, true);
+        timer = &form->add<Timer>({.name = u"Timer1", .interval = 100});
         timer->timer.bind([this] { ++ticks; });
         return form;
     }
     void formLoad() override {
         ++loads;
-        program.dispatch(*timer, timer->timer);  // too early: Load has not returned
+        program.dispatch(timer, tick());  // too early: Load has not returned
         if (onLoad) {
             onLoad();
         }
@@ -52,14 +58,14 @@ TEST(LifecycleTest, dispatch_reachesHandlerOnlyAfterLoadReturnedAndWhileLoaded) 
     w.program.add(w);
     w.load();
     EXPECT_EQ(w.ticks, 0);
-    w.program.dispatch(*w.timer, w.timer->timer);
+    w.program.dispatch(w.timer, w.tick());
     EXPECT_EQ(w.ticks, 1);
-    w.program.dispatch([&] {
+    w.program.dispatch(nullptr, [&] {
         Timer* old = w.timer;
         w.unload();
         // The retired form lives on until this handler returns, but is gone.
-        w.program.dispatch(*old, old->timer);
-        w.program.dispatch(*old, [&] { ++w.ticks; });
+        w.program.dispatch(old, [old] { old->timer.raise(); });
+        w.program.dispatch(old, [&] { ++w.ticks; });
     });
     EXPECT_EQ(w.ticks, 1);
 }
@@ -94,13 +100,27 @@ TEST(LifecycleTest, dispatch_endsOnlyWhenOutermostHandlerLeavesNoWindow) {
     EXPECT_TRUE(services.ended);
 }
 
+#ifdef KANMERI_STRICT_HANDLERS
+TEST(LifecycleDeathTest, dispatch_stopsOnFailureEscapingHandler) {
+    EXPECT_DEATH(
+        {
+            testing::RecordingServices services;
+            Ticking a;
+            services.showWindow(a);
+            services.dispatch([] { throw std::runtime_error("untrapped"); });
+        },
+        "");
+}
+#else
 TEST(LifecycleTest, dispatch_dropsFailureEscapingHandler) {
     testing::RecordingServices services;
     Ticking a;
     services.showWindow(a);
     EXPECT_NO_THROW(services.dispatch([] { throw std::runtime_error("untrapped"); }));
     EXPECT_FALSE(services.ended);
+    EXPECT_TRUE(a.loaded());
 }
+#endif
 
 struct CentreRow {
     const char* name;

@@ -130,7 +130,7 @@ inline ::testing::AssertionResult captionInsideBox(const QWidget* widget,
 // font's pixel size plus the border, and the caption fits it on one line.
 inline void expectFitsOneLine(const QWidget* widget, const model::Label& label) {
     const QString caption = toQString(label.caption());
-    const int border = 2 * LabelWidget::kBorder;
+    const int border = 2 * model::Label::kBorderPixels;
     const qreal advance = QFontMetricsF(widget->font()).horizontalAdvance(caption);
     EXPECT_EQ(widget->geometry(), toPixels(label.rect()));
     EXPECT_NEAR(widget->width(), advance + border, 1.0);

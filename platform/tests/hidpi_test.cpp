@@ -37,7 +37,7 @@ void expectDesignLayout(const RealApp& app, const model::Form& form) {
             EXPECT_EQ(widget->geometry(), toPixels(control->rect()));
         }
         if (control->kind() != model::ControlKind::Shape) {
-            EXPECT_EQ(widget->font().pixelSize(), std::lround(control->style().font.pixels()));
+            EXPECT_EQ(widget->font().pixelSize(), std::lround(control->font().pixels()));
         }
     }
 }

@@ -5,6 +5,7 @@
 
 #include "model/program.h"
 #include "model/tests/support/recording_services.h"
+#include "platform/caption_text.h"
 #include "platform/qt_services.h"
 #include "platform/tests/fixture.h"
 #include "windows/app_windows.h"
@@ -15,7 +16,8 @@ struct RealApp {
     model::Program program;
     QtServices services{program};
     kanmeri::testing::FakeClock clock;
-    windows::AppWindows windows{services, clock};
+    const CaptionMeasure measure;
+    windows::AppWindows windows{services, measure, clock};
 
     explicit RealApp(model::TimeOfDay time = {15, 4, 30}) : RealApp({2000, 12, 21}, time) {}
 

@@ -28,7 +28,7 @@ struct Harness {
 
     kanmeri::testing::RecordingServices services;
     kanmeri::testing::FakeClock fakeClock;
-    AppWindows windows{services, fakeClock};
+    AppWindows windows{services, services, fakeClock};
 };
 
 inline ServiceCall showCall(model::Text window) {

@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "model/tests/support/printers.h"
-#include "windows/tests/control_row.h"
+#include "windows/tests/design_table.h"
 #include "windows/tests/harness.h"
 
 namespace kanmeri::windows::testing {
@@ -67,10 +67,10 @@ TEST(WindowDesignTest, mainLoad_createsSecondsBarShapesAndTimers) {
     EXPECT_EQ(f.shpscale.rect(), (model::TwipsRect{840, 1320, 735, 135}));
     EXPECT_EQ((std::array{f.shpscale.fill(), f.shpscale.borderColour()}),
               (std::array<model::Rgb, 2>{0x008000, 0x000000}));
-    EXPECT_EQ((std::tuple{f.Timer1.name(), f.Timer1.interval(), f.Timer1.enabled()}),
-              (std::tuple{Text(u"Timer1"), 100, true}));
-    EXPECT_EQ((std::tuple{f.Timer2.name(), f.Timer2.interval(), f.Timer2.enabled()}),
-              (std::tuple{Text(u"Timer2"), 2000, true}));
+    EXPECT_EQ((std::tuple{f.Timer1.name(), f.Timer1.interval()}),
+              (std::tuple{Text(u"Timer1"), 100}));
+    EXPECT_EQ((std::tuple{f.Timer2.name(), f.Timer2.interval()}),
+              (std::tuple{Text(u"Timer2"), 2000}));
 }
 
 TEST(WindowDesignTest, clockLoad_createsOneTimerAndNoBar) {
@@ -79,8 +79,8 @@ TEST(WindowDesignTest, clockLoad_createsOneTimerAndNoBar) {
     h.toClock();
     ClockForm& f = h.clock();
     EXPECT_EQ(f.controls().size(), 8U);
-    EXPECT_EQ((std::tuple{f.Timer1.name(), f.Timer1.interval(), f.Timer1.enabled()}),
-              (std::tuple{Text(u"Timer1"), 100, true}));
+    EXPECT_EQ((std::tuple{f.Timer1.name(), f.Timer1.interval()}),
+              (std::tuple{Text(u"Timer1"), 100}));
     EXPECT_EQ(findControl(f, u"shpwaku"), nullptr);
     EXPECT_EQ(findControl(f, u"Timer2"), nullptr);
 }
@@ -124,56 +124,6 @@ TEST(WindowDesignTest, mainLoad_stacksWidgetsAboveLabelsAndFilledBarAboveOutline
     EXPECT_LT(lastGraphic, firstWidget);
 }
 
-struct AccessRow {
-    const char* name;
-    bool clockWindow;
-    const char16_t* control;
-    std::optional<std::int16_t> index;
-    model::Role role;
-    const char16_t* accessibleName;  // what a screen reader calls it at load
-};
-
-using R = model::Role;
-
-// clang-format off
-const AccessRow kAccessRows[] = {
-    {"inymd", false, u"inymd", {}, R::Entry, u"お探しの年月日（yyyy/mm/dd）"},
-    {"insuu", false, u"insuu", {}, R::Entry, u"好きな数字（１桁）"},
-    {"stop", false, u"stop", {}, R::StaticText, u"ＧＯ"},
-    {"secdisp", false, u"secdisp", {}, R::StaticText, u"\u3000\u3000＊＊＊＊＊＊＊＊\u3000\u3000"},
-    {"okBotan", false, u"okﾎﾞﾀﾝ", {}, R::Button, u"ＯＫ"},
-    {"Command2", false, u"Command2", {}, R::Button, u"時刻のみ表示ボタン"},
-    {"Frame1", false, u"Frame1", {}, R::Group, u"時刻表示切替"},
-    {"outtime0", false, u"outtime", 0, R::Option, u"１２時間表示"},
-    {"shpwaku", false, u"shpwaku", {}, R::Graphic, u""},
-    {"shpscale", false, u"shpscale", {}, R::ProgressBar, u"秒の進み"},
-    {"Timer1", false, u"Timer1", {}, R::None, u""},
-    {"clock_dsptime", true, u"dsptime", {}, R::StaticText, u"  12:01:02(am)  "},
-    {"clock_outtime1", true, u"outtime", 1, R::Option, u"２４時間"},
-    {"clock_Command1", true, u"Command1", {}, R::Button, u"戻\u3000る"},
-};
-// clang-format on
-
-class AccessTest : public ::testing::TestWithParam<AccessRow> {};
-
-TEST_P(AccessTest, load_givesControlItsRoleAndAccessibleName) {
-    const AccessRow& row = GetParam();
-    Harness h;
-    h.start();
-    if (row.clockWindow) {
-        h.toClock();
-    }
-    const model::Form& form = row.clockWindow ? static_cast<model::Form&>(h.clock()) : h.main();
-    const model::Control* control = findControl(form, row.control, row.index);
-    ASSERT_NE(control, nullptr);
-    EXPECT_EQ(control->role(), row.role);
-    EXPECT_EQ(kanmeri::testing::utf8(control->accessibleName()),
-              kanmeri::testing::utf8(row.accessibleName));
-}
-
-INSTANTIATE_TEST_SUITE_P(Rows, AccessTest, ::testing::ValuesIn(kAccessRows),
-                         [](const auto& info) { return std::string(info.param.name); });
-
 TEST(WindowDesignTest, everyVisibleControl_hasRoleAndName) {
     Harness h;
     h.start();
@@ -183,7 +133,7 @@ TEST(WindowDesignTest, everyVisibleControl_hasRoleAndName) {
         for (const auto& control : form->controls()) {
             SCOPED_TRACE(kanmeri::testing::utf8(control->name()));
             const bool drawn = control->kind() != model::ControlKind::Timer;
-            EXPECT_EQ(control->role() != R::None, drawn);
+            EXPECT_EQ(control->role() != model::Role::None, drawn);
             // Only the bar's outline is a mere graphic, and a label that shows
             // nothing yet has nothing to say; everything else is named.
             const bool blank = control->kind() == model::ControlKind::Label &&
@@ -210,7 +160,7 @@ TEST(WindowDesignTest, secondsBar_describesShareOfItsOutline) {
     h.start();
     MainForm& f = h.main();
     EXPECT_EQ(f.shpscale.description(), u"14%");  // 735 of 5415 twips at load
-    h.services.dispatch(f.Timer2, f.Timer2.timer);
+    h.services.raise(f.Timer2, f.Timer2.timer);
     EXPECT_EQ(f.shpscale.description(), u"50%");
     EXPECT_EQ(f.shpwaku.description(), u"");
 }

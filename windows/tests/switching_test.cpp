@@ -85,7 +85,7 @@ public:
 TEST(SwitchingTest, clockCommand1_unloadsClockThenShowsMainWithoutEnding) {
     MomentServices services;
     kanmeri::testing::FakeClock clock;
-    AppWindows windows(services, clock);
+    AppWindows windows(services, services, clock);
     windows.registerWith(services.program);
     services.dispatch([&] { services.showWindow(windows.clock); });
     services.clear();
@@ -185,12 +185,12 @@ TEST(SwitchingTest, retiredMainForm_ignoresItsEvents) {
         old.Command2.click.raise();
         // Everything below reaches a form that its window has let go, as
         // events do that the user sent before the switch.
-        h.services.dispatch(old.Command1, old.Command1.click);
-        h.services.dispatch(old.Command2, old.Command2.click);
-        h.services.dispatch(old.okBotan, old.okBotan.click);
-        h.services.dispatch(old.inymd, old.inymd.keyPress, std::int16_t{13});
-        h.services.dispatch(old.stop, old.stop.click);
-        h.services.dispatch(old.Timer1, old.Timer1.timer);
+        h.services.raise(old.Command1, old.Command1.click);
+        h.services.raise(old.Command2, old.Command2.click);
+        h.services.raise(old.okBotan, old.okBotan.click);
+        h.services.raise(old.inymd, old.inymd.keyPress, std::int16_t{13});
+        h.services.raise(old.stop, old.stop.click);
+        h.services.raise(old.Timer1, old.Timer1.timer);
     });
     EXPECT_EQ(h.services.withoutFocus(),
               (std::vector{showCall(u"kanmeri_jikoku"), unloadCall(u"kanmeri")}));

@@ -148,5 +148,29 @@ TEST(WiringTest, clockTimer1_tick_refreshesOwnLabelsInSelectedForm) {
     EXPECT_EQ(h.clock().dsptime.caption(), Text(u"  12:00:00 (AM)  "));
 }
 
+// In the recording services' fixed pitch at 16 px (12 points) and 19 px
+// (14.25 points): an ASCII character half an em, any other a whole em, and
+// 2 px of border on each side.
+TEST(WiringTest, tickAndDraw_sizeAutoSizeLabelsToTheirNewCaptions) {
+    Harness h;
+    h.fakeClock.date = {2000, 12, 21};
+    h.fakeClock.time = {15, 4, 5};
+    h.start();
+    MainForm& f = h.main();
+    h.services.raise(f.Timer1, f.Timer1.timer);
+    // "  2000年12月21日(木曜日)  ": 14 ASCII, 6 wide; "  03:04:05 (PM)  ": 17 ASCII.
+    EXPECT_EQ(f.dspdate.rect(), (model::TwipsRect{840, 840, (112 + 96 + 4) * 15, 20 * 15}));
+    EXPECT_EQ(f.dsptime.rect(), (model::TwipsRect{4320, 840, (136 + 4) * 15, 20 * 15}));
+    h.dispatch([&] { f.insuu.edit(u"3", 1); });
+    h.services.raise(f.stop, f.stop.click);
+    const model::Text& shown = f.secdisp.caption();
+    EXPECT_EQ(shown, f.fortune.unsei[10]);  // second 5 plus the offset 5 of the digit 3
+    const model::TextExtent text = h.services.oneLine(shown, f.secdisp.font());
+    EXPECT_EQ(
+        f.secdisp.rect(),
+        (model::TwipsRect{600, 4440, static_cast<float>(text.width + 4) * 15, (19 + 4) * 15}));
+    EXPECT_NE(f.secdisp.rect().width, 3315.0F);
+}
+
 }  // namespace
 }  // namespace kanmeri::windows::testing

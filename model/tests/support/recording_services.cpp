@@ -1,6 +1,7 @@
 #include "model/tests/support/recording_services.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "model/controls.h"
 #include "model/window.h"
@@ -63,10 +64,13 @@ void RecordingServices::endProgram() {
     ended = true;
 }
 
-void RecordingServices::dispatch(const std::function<void()>& handler) {
-    if (program.dispatch(handler)) {
-        ended = true;
+model::TextExtent RecordingServices::oneLine(model::TextView text, const model::Font& font) const {
+    const int em = static_cast<int>(std::lround(font.pixels()));
+    int halves = 0;
+    for (const char16_t unit : text) {
+        halves += unit < 0x100 ? 1 : 2;
     }
+    return {(halves * em + 1) / 2, em};
 }
 
 std::vector<ServiceCall> RecordingServices::callsOf(ServiceCall::Kind kind) const {

@@ -1,14 +1,16 @@
 #pragma once
-// A recording fake of the window services and the clock, for tests that run
-// handlers with no screen. Every service call is kept in order; the time is
-// whatever the test sets.
+// A recording fake of the window services, the text measure and the clock,
+// for tests that run handlers with no screen. Every service call is kept in
+// order; the time is whatever the test sets.
 #include <optional>
 #include <vector>
 
 #include "model/clock.h"
+#include "model/controls.h"
 #include "model/program.h"
 #include "model/services.h"
 #include "model/text.h"
+#include "model/text_measure.h"
 
 namespace kanmeri::testing {
 
@@ -29,7 +31,10 @@ ServiceCall messageCall(model::Text text, model::MessageStyle style,
 ServiceCall beepCall();
 ServiceCall focusCall(model::Text controlName);
 
-class RecordingServices : public model::WindowServices {
+// Measures text in a fixed pitch: a code unit below U+0100 half an em, any
+// other a whole em (the font's pixel size), the sum rounded up; a line is
+// one em high.
+class RecordingServices : public model::WindowServices, public model::TextMeasure {
 public:
     RecordingServices();
 
@@ -42,14 +47,19 @@ public:
     void endProgram() override;
     [[nodiscard]] model::ScreenSize screenSize() const override { return screen; }
     int runEventLoop() override { return 0; }
+    [[nodiscard]] model::TextExtent oneLine(model::TextView text,
+                                            const model::Font& font) const override;
 
-    // Runs a handler, or an event of a control, as the event loop would
-    // deliver it (see Program::dispatch).
-    void dispatch(const std::function<void()>& handler);
+    // Runs an action as the event loop would deliver it (see Program::dispatch):
+    // an event of `source`, or with none a handler of no control's.
+    void dispatch(const model::Control* source, const std::function<void()>& action) {
+        ended = program.dispatch(source, action) || ended;
+    }
+    void dispatch(const std::function<void()>& handler) { dispatch(nullptr, handler); }
+    // Raises `event` of `source` with `args`, as the event loop delivers it.
     template <typename... Params, typename... Args>
-    void dispatch(const model::Control& control, const model::Event<Params...>& event,
-                  Args... args) {
-        ended = program.dispatch(control, event, args...) || ended;
+    void raise(const model::Control& source, const model::Event<Params...>& event, Args... args) {
+        dispatch(&source, [&] { event.raise(args...); });
     }
 
     // Calls of one kind, or all but the incidental focus moves.
