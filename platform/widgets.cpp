@@ -31,6 +31,13 @@ bool isEnter(const QKeyEvent& event) {
 // no button. The input method is kept off: the entries take ASCII dates and
 // digits.
 class EntryWidget : public QLineEdit, public ControlView {
+    // The text and caret as they stand, as the model's edit; an unchanged
+    // text raises nothing there.
+    [[nodiscard]] auto edited() {
+        const auto caret = static_cast<std::size_t>(cursorPosition());
+        return std::bind_front(&model::TextBox::edit, &box_, toText(text()), caret);
+    }
+
 public:
     EntryWidget(model::TextBox& box, Delivery& delivery, QWidget* parent)
         : QLineEdit(parent), box_(box), delivery_(delivery) {
@@ -41,7 +48,7 @@ public:
         setAttribute(Qt::WA_InputMethodEnabled, false);
         setFocusPolicy(Qt::StrongFocus);
         setText(toQString(box.text()));
-        connect(this, &QLineEdit::textEdited, this, &EntryWidget::deliverEdit);
+        connect(this, &QLineEdit::textEdited, this, [this] { delivery_.deliver(&box_, edited()); });
     }
 
     void follow(model::Property property) override {
@@ -80,7 +87,7 @@ protected:
             const QSignalBlocker once(this);  // delivered below, not from textEdited
             QLineEdit::keyPressEvent(event);
         }
-        deliverEdit();
+        delivery_.deliver(&box_, edited());
     }
 
     void mousePressEvent(QMouseEvent* event) override {
@@ -91,13 +98,6 @@ protected:
     }
 
 private:
-    // The text and caret as they stand; the model ignores an unchanged text.
-    void deliverEdit() {
-        const auto caret = static_cast<std::size_t>(cursorPosition());
-        delivery_.deliver(&box_,
-                          std::bind_front(&model::TextBox::edit, &box_, toText(text()), caret));
-    }
-
     model::TextBox& box_;
     Delivery& delivery_;
 };

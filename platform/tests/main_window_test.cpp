@@ -11,106 +11,67 @@
 #include "platform/tests/caption_check.h"
 #include "platform/tests/fixture.h"
 #include "platform/tests/real_app.h"
+#include "windows/tests/design_table.h"
 
 namespace kanmeri::platform::testing {
 namespace {
 
 using windows::MainForm;
 
-struct Row {
-    const char* name;
-    model::Control& (*control)(MainForm&);
-    QRect px;  // width and height 0: auto-size, checked separately
-    int pixelSize;
-    bool bold;
-    bool italic;
-    std::optional<QColor> colour;
-};
+class DesignOnScreen : public ::testing::TestWithParam<windows::testing::DesignRow> {};
 
-#define CONTROL(member) [](MainForm& f) -> model::Control& { return f.member; }
+// The table's twips in pixels, its points in pixels at 96 dpi; an auto-size
+// label as wide as its caption's advances, as the model measured it.
+TEST_P(DesignOnScreen, load_drawsControlAsDesigned) {
+    const windows::testing::DesignRow& row = GetParam();
+    RealApp app;
+    if (row.clockWindow) {
+        QTest::mouseClick(app.widget(app.main().Command2), Qt::LeftButton);
+    }
+    const model::Form& form =
+        row.clockWindow ? static_cast<model::Form&>(app.windows.clock.controls()) : app.main();
+    const model::Control* control = windows::testing::findControl(form, row.control, row.index);
+    ASSERT_NE(control, nullptr);
+    QWidget* w = app.widget(*control);
+    ASSERT_NE(w, nullptr);
+    const QRect designed = toPixels(row.rect);
+    EXPECT_EQ(w->pos(), designed.topLeft());
+    if (row.look.autoSize) {
+        expectFitsOneLine(w, static_cast<const model::Label&>(*control));
+    } else {
+        EXPECT_EQ(w->size(), designed.size());
+    }
+    if (row.kind != model::ControlKind::Shape) {
+        EXPECT_EQ(w->font().pixelSize(), std::lround(row.font.points * 96 / 72));
+        EXPECT_EQ(w->font().bold(), row.font.bold);
+        EXPECT_EQ(w->font().italic(), row.font.italic);
+    }
+    if (row.fore) {
+        EXPECT_EQ(w->palette().color(QPalette::WindowText), toColour(*row.fore));
+    }
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+    ASSERT_NE(a, nullptr);
+    EXPECT_EQ(a->role(), toolkitRole(row.role));
+    EXPECT_EQ(a->text(QAccessible::Name),
+              QString::fromStdU16String(row.accessibleName ? row.accessibleName : row.caption));
+}
 
-const Row kRows[] = {
-    {"inymd", CONTROL(inymd), {160, 152, 137, 28}, 19, true, false, {}},
-    {"dspdate", CONTROL(dspdate), {56, 56, 0, 0}, 16, true, true, QColor(0x008000)},
-    {"dsptime", CONTROL(dsptime), {288, 56, 0, 0}, 16, true, true, QColor(0x008000)},
-    {"dsp01", CONTROL(dsp01), {144, 24, 241, 25}, 16, true, false, QColor(0x008000)},
-    {"Frame1", CONTROL(Frame1), {440, 24, 121, 65}, 13, true, false, {}},
-    {"outtime(0)", CONTROL(outtime0), {8, 16, 105, 25}, 12, true, false, {}},
-    {"outtime(1)", CONTROL(outtime1), {8, 40, 105, 17}, 12, true, false, {}},
-    {"noﾎﾞﾀﾝ", CONTROL(noBotan), {392, 152, 57, 25}, 13, true, false, {}},
-    {"okﾎﾞﾀﾝ", CONTROL(okBotan), {320, 152, 57, 25}, 19, true, false, {}},
-    {"Label5", CONTROL(Label5), {48, 120, 177, 17}, 13, true, false, QColor(0x008000)},
-    {"Label6", CONTROL(Label6), {216, 120, 321, 17}, 13, true, false, QColor(0x008000)},
-    {"outyoubi", CONTROL(outyoubi), {104, 192, 305, 25}, 16, true, false, QColor(0xFF0000)},
-    {"Label1", CONTROL(Label1), {48, 152, 113, 25}, 16, true, true, QColor(0xC00000)},
-    {"start", CONTROL(start), {24, 240, 225, 49}, 15, true, false, QColor(0x800000)},
-    {"stop", CONTROL(stop), {304, 256, 49, 25}, 19, true, false, {}},
-    {"secdisp", CONTROL(secdisp), {40, 296, 0, 0}, 19, true, true, QColor(0xFF00FF)},
-    {"insuu", CONTROL(insuu), {264, 256, 25, 30}, 21, false, false, {}},
-    {"lblgoto", CONTROL(lblgoto), {368, 264, 201, 17}, 15, false, true, QColor(0x800080)},
-    {"Label2", CONTROL(Label2), {8, 8, 177, 17}, 13, true, false, {}},
-    {"Command1", CONTROL(Command1), {464, 192, 97, 41}, 12, true, false, {}},
-    {"Command2", CONTROL(Command2), {440, 0, 137, 17}, 13, true, false, {}},
-    {"shpwaku", CONTROL(shpwaku), {56, 88, 361, 9}, 0, false, false, {}},
-    {"shpscale", CONTROL(shpscale), {56, 88, 49, 9}, 0, false, false, {}},
-};
+INSTANTIATE_TEST_SUITE_P(Rows, DesignOnScreen, ::testing::ValuesIn(windows::testing::designRows()),
+                         [](const auto& info) { return std::string(info.param.name); });
 
-TEST(MainWindowTest, layout_matchesDesignInPixels) {
+TEST(MainWindowTest, load_showsDesignSizeAndTitle) {
     RealApp app;
     EXPECT_EQ(app.view(app.windows.main)->size(), QSize(580, 340));
     EXPECT_EQ(app.view(app.windows.main)->windowTitle(),
               QStringLiteral("曜日探し　＆　今週から1週間の運勢占い（当たるかな？）"));
-    for (const Row& row : kRows) {
-        SCOPED_TRACE(row.name);
-        QWidget* w = app.widget(row.control(app.main()));
-        ASSERT_NE(w, nullptr);
-        EXPECT_EQ(w->pos(), row.px.topLeft());
-        if (row.px.width() > 0) {
-            EXPECT_EQ(w->size(), row.px.size());
-        } else {
-            EXPECT_NEAR(w->width(),
-                        QFontMetricsF(w->font()).horizontalAdvance(w->accessibleName()) + 4, 1.0);
-        }
-        if (row.pixelSize > 0) {
-            EXPECT_EQ(w->font().pixelSize(), row.pixelSize);
-            EXPECT_EQ(w->font().bold(), row.bold);
-            EXPECT_EQ(w->font().italic(), row.italic);
-        }
-        if (row.colour) {
-            EXPECT_EQ(w->palette().color(QPalette::WindowText), *row.colour);
-        }
-    }
 }
 
-TEST(MainWindowTest, accessibility_namesAndRolesAreTheRowsExactly) {
+TEST(MainWindowTest, accessibility_followsTheModelInBothWindows) {
     RealApp app;
     MainForm& f = app.main();
     QTest::keyClicks(app.widget(f.inymd), QStringLiteral("2000/01/01"));
-    const struct {
-        const char* name;
-        const model::Control& control;
-        QString expected;
-        QAccessible::Role role;
-    } rows[] = {
-        {"inymd, typed into", f.inymd, QStringLiteral("お探しの年月日（yyyy/mm/dd）"),
-         QAccessible::EditableText},
-        {"insuu", f.insuu, QStringLiteral("好きな数字（１桁）"), QAccessible::EditableText},
-        {"stop", f.stop, QStringLiteral("ＧＯ"), QAccessible::StaticText},
-        {"okﾎﾞﾀﾝ", f.okBotan, QStringLiteral("ＯＫ"), QAccessible::Button},
-        {"outtime(1)", f.outtime1, QStringLiteral("２４時間表示"), QAccessible::RadioButton},
-        {"Frame1", f.Frame1, QStringLiteral("時刻表示切替"), QAccessible::Grouping},
-        {"shpwaku", f.shpwaku, QString(), QAccessible::Graphic},
-        {"shpscale", f.shpscale, QStringLiteral("秒の進み"), QAccessible::ProgressBar},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(app.widget(row.control));
-        ASSERT_NE(a, nullptr);
-        EXPECT_EQ(a->text(QAccessible::Name), row.expected);
-        EXPECT_EQ(a->role(), row.role);
-    }
     {
-        SCOPED_TRACE("main window");
+        SCOPED_TRACE("main window, inymd typed into");
         expectAccessAsModelled(f);
     }
     QTest::mouseClick(app.widget(f.Command2), Qt::LeftButton);
