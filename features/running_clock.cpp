@@ -48,45 +48,36 @@ void append24(model::Text& out, model::TimeOfDay time) {
     appendClock(out, time.hour, time);
 }
 
-// One allocation per caption: ticks come ten times a second.
 template <typename Value>
-model::Text caption(void (*append)(model::Text&, Value), Value value) {
+model::Text text(void (*append)(model::Text&, Value), Value value) {
     model::Text out;
-    out.reserve(32);
-    out += kMargin;
     append(out, value);
-    out += kMargin;
     return out;
 }
 
-template <typename Value>
-model::Text bare(void (*append)(model::Text&, Value), Value value) {
-    model::Text out;
-    out.reserve(24);
-    append(out, value);
-    return out;
+model::Text framed(const model::Text& text) {
+    return model::Text(kMargin) + text + model::Text(kMargin);
 }
 
 }  // namespace
 
 model::Text dateText(model::Date date) {
-    return bare(appendDate, date);
+    return text(appendDate, date);
 }
 
 model::Text time12Text(model::TimeOfDay time) {
-    return bare(append12, time);
+    return text(append12, time);
 }
 
 model::Text time24Text(model::TimeOfDay time) {
-    return bare(append24, time);
+    return text(append24, time);
 }
 
 void Timer1_Timer(ClockDisplay display, const model::Clock& clock) {
     const model::LocalTime now = clock.read();
-    display.dspdate.setCaption(caption(appendDate, now.date));
+    display.dspdate.setCaption(framed(dateText(now.date)));
     const bool twelveHour = display.twelveHour.value();
-    display.dsptime.setCaption(twelveHour ? caption(append12, now.time)
-                                          : caption(append24, now.time));
+    display.dsptime.setCaption(framed(twelveHour ? time12Text(now.time) : time24Text(now.time)));
 }
 
 void Timer2_Timer(SecondsBar bar, const model::Clock& clock) {

@@ -10,7 +10,7 @@ class Failure : public std::runtime_error {
 public:
     enum class Kind { TypeMismatch, Overflow, Subscript };
 
-    explicit Failure(Kind kind);
+    explicit Failure(Kind kind) : std::runtime_error("failure in a handler"), kind_(kind) {}
 
     [[nodiscard]] Kind kind() const { return kind_; }
 

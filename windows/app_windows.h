@@ -14,11 +14,15 @@ namespace kanmeri::windows {
 struct AppWindows {
     // Every reference must outlive this object.
     AppWindows(model::WindowServices& services, const model::TextMeasure& measure,
-               const model::Clock& clock);
+               const model::Clock& clock)
+        : main(services, measure, clock, this->clock), clock(services, measure, clock, main) {}
     AppWindows(const AppWindows&) = delete;
     AppWindows& operator=(const AppWindows&) = delete;
 
-    void registerWith(model::Program& program);  // adds both windows
+    void registerWith(model::Program& program) {  // adds both windows
+        program.add(main);
+        program.add(clock);
+    }
 
     // Each window refers to the other; only the references are taken while
     // the other is being constructed.

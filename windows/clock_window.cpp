@@ -3,7 +3,6 @@
 #include <functional>
 
 #include "features/running_clock.h"
-#include "model/centring.h"
 #include "windows/fonts.h"
 
 namespace kanmeri::windows {
@@ -57,7 +56,7 @@ std::unique_ptr<model::Form> ClockWindow::createForm() {
 }
 
 void ClockWindow::formLoad() {
-    model::centre(*this, services_.screenSize());
+    centre(services_.screenSize());
 }
 
 void ClockWindow::Command1_Click() {

@@ -4,7 +4,6 @@
 
 #include "features/running_clock.h"
 #include "features/weekday_lookup.h"
-#include "model/centring.h"
 #include "windows/fonts.h"
 
 namespace kanmeri::windows {
@@ -102,7 +101,7 @@ std::unique_ptr<model::Form> MainWindow::createForm() {
 }
 
 void MainWindow::formLoad() {
-    model::centre(*this, services_.screenSize());
+    centre(services_.screenSize());
     features::unsei_set(controls().fortune.unsei);
 }
 

@@ -1,7 +1,6 @@
 // Loading, unloading and the end of the program.
 #include <gtest/gtest.h>
 
-#include "model/centring.h"
 #include "model/controls.h"
 #include "model/program.h"
 #include "model/tests/support/recording_services.h"
@@ -135,7 +134,7 @@ TEST_P(CentreTest, centre_usesOuterSizeInSinglePrecision) {
     const CentreRow& row = GetParam();
     Ticking w;
     w.setFrameExtent(row.frameWidth, row.frameHeight);
-    centre(w, row.screen);
+    w.centre(row.screen);
     EXPECT_FLOAT_EQ(w.left(), row.left);
     EXPECT_FLOAT_EQ(w.top(), row.top);
 }

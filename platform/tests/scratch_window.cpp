@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "model/centring.h"
 #include "platform/caption_text.h"
 
 namespace kanmeri::platform::testing {
@@ -71,7 +70,7 @@ std::unique_ptr<model::Form> ScratchWindow::createForm() {
 }
 
 void ScratchWindow::formLoad() {
-    model::centre(*this, services_.screenSize());
+    centre(services_.screenSize());
 }
 
 }  // namespace kanmeri::platform::testing
