@@ -38,15 +38,9 @@ void Window::releaseRetired() {
     retired_.reset();
 }
 
-void Window::setLeft(float twips) {
-    left_ = twips;
-    if (positionObserver_) {
-        positionObserver_();
-    }
-}
-
-void Window::setTop(float twips) {
-    top_ = twips;
+void Window::centre(ScreenSize screen) {
+    left_ = (screen.width - width()) / 2.0F;
+    top_ = (screen.height - height()) / 2.0F;
     if (positionObserver_) {
         positionObserver_();
     }

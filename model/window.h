@@ -49,21 +49,16 @@ public:
     // Outer size: the client area plus the frame extent.
     [[nodiscard]] float width() const { return design_.clientWidth + frameWidth_; }
     [[nodiscard]] float height() const { return design_.clientHeight + frameHeight_; }
-    void setLeft(float twips);
-    void setTop(float twips);
     // Left = (screen width - Width) / 2 and Top = (screen height - Height) / 2
     // in single precision, from the outer size; a window larger than the
     // screen gets a negative position, set as computed.
-    void centre(ScreenSize screen) {
-        setLeft((screen.width - width()) / 2.0F);
-        setTop((screen.height - height()) / 2.0F);
-    }
+    void centre(ScreenSize screen);
 
     // The non-client part of the outer size (title bar and borders), in twips,
     // as the platform knows or estimates it; zero until it says.
     void setFrameExtent(float width, float height);
 
-    // Hears changes of Left and Top.
+    // Hears each new position.
     void setPositionObserver(std::function<void()> observer) {
         positionObserver_ = std::move(observer);
     }

@@ -32,7 +32,7 @@ TEST_P(CentreTest, formLoad_centresOuterSizeOnScreen) {
     model::Window& window =
         row.clockWindow ? static_cast<model::Window&>(h.windows.clock) : h.windows.main;
     window.setFrameExtent(row.frameWidth, row.frameHeight);
-    window.setLeft(-4000);  // wherever the user had moved it before
+    window.centre({0, 0});  // placed elsewhere before the load
     h.dispatch([&] { h.services.showWindow(window); });
     EXPECT_FLOAT_EQ(window.left(), row.left);
     EXPECT_FLOAT_EQ(window.top(), row.top);
