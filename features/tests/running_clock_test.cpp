@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <vector>
 
@@ -131,27 +132,39 @@ TEST_F(ClockTicks, unchangedTick_notifiesNothing) {
     EXPECT_TRUE(changed.empty());
 }
 
-// Asked in turn, this clock's date and time straddle midnight; read at one
-// instant they do not.
-class MidnightClock : public testing::FakeClock {
+// Read after read, this clock steps one second on from 2000/12/31
+// 23:59:59: its first reading is the last second of the year, the next one is
+// midnight. A tick that read the date and the time apart would show the old
+// day with the new time, or the new day with the old time.
+class SteppingClock : public testing::FakeClock {
 public:
-    [[nodiscard]] model::LocalTime read() const override { return {{2000, 12, 31}, {23, 59, 59}}; }
+    [[nodiscard]] model::LocalTime read() const override {
+        const model::LocalTime readings[] = {
+            {{2000, 12, 31}, {23, 59, 59}}, {{2001, 1, 1}, {0, 0, 0}}, {{2001, 1, 1}, {0, 0, 1}}};
+        const model::LocalTime now = readings[std::min(readings_, 2)];
+        ++readings_;
+        return now;
+    }
+
+private:
+    mutable int readings_ = 0;
 };
 
-TEST(ClockTick, atMidnight_showsDateAndTimeOfOneInstant) {
-    testing::ScratchWindow window;
-    model::Form& form = window.form();
-    auto& dspdate = form.add<model::Label>({.name = u"dspdate"});
-    auto& dsptime = form.add<model::Label>({.name = u"dsptime"});
-    auto& frame = form.add<model::Frame>({.name = u"Frame1"});
-    auto& twelve =
-        form.add<model::OptionButton>({.name = u"outtime", .index = 0, .tab = 1, .frame = &frame});
-    MidnightClock clock;
-    clock.date = {2001, 1, 1};
-    clock.time = {0, 0, 0};
-    Timer1_Timer(ClockDisplay{dspdate, dsptime, twelve}, clock);
-    EXPECT_EQ(dspdate.caption(), u"  2000年12月31日(日曜日)  ");
-    EXPECT_EQ(dsptime.caption(), u"  23:59:59  ");
+TEST_F(ClockTicks, atMidnight_showsDateAndTimeOfOneInstant) {
+    const struct {
+        const char* name;
+        model::OptionButton* selected;
+        Text time;
+    } rows[] = {{"12-hour", twelve, u"  11:59:59 (PM)  "},
+                {"24-hour", twentyFour, u"  23:59:59  "}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        row.selected->select();
+        const SteppingClock midnight;
+        Timer1_Timer(ClockDisplay{*dspdate, *dsptime, *twelve}, midnight);
+        EXPECT_EQ(dspdate->caption(), u"  2000年12月31日(日曜日)  ");
+        EXPECT_EQ(dsptime->caption(), row.time);
+    }
 }
 
 TEST(SecondsBar, widthGrowsBySixtiethsOfTheOutline) {

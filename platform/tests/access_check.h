@@ -37,22 +37,38 @@ inline QAccessible::Role toolkitRole(model::Role role) {
     return QAccessible::NoRole;
 }
 
+// The control's name as the widget's object name gives it: "outtime(1)" for
+// a member of a control array.
+inline std::string traceName(const model::Control& control) {
+    std::string name = kanmeri::testing::utf8(control.name());
+    if (control.index()) {
+        name += '(';
+        name += std::to_string(*control.index());
+        name += ')';
+    }
+    return name;
+}
+
+inline void expectAccessAsModelled(const model::Control& control) {
+    QWidget* widget = widgetOf(control);
+    if (control.kind() == model::ControlKind::Timer) {
+        EXPECT_EQ(widget, nullptr);
+        return;
+    }
+    ASSERT_NE(widget, nullptr);
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(widget);
+    ASSERT_NE(a, nullptr);
+    EXPECT_NE(control.role(), model::Role::None) << "a control with no role";
+    EXPECT_EQ(a->role(), toolkitRole(control.role()));
+    EXPECT_EQ(a->text(QAccessible::Name), toQString(control.accessibleName()));
+    EXPECT_EQ(a->text(QAccessible::Description), toQString(control.description()));
+}
+
+// Every control of the form, each reported on its own.
 inline void expectAccessAsModelled(const model::Form& form) {
     for (const auto& control : form.controls()) {
-        SCOPED_TRACE(kanmeri::testing::utf8(control->name()) +
-                     (control->index() ? "(" + std::to_string(*control->index()) + ")" : ""));
-        QWidget* widget = widgetOf(*control);
-        if (control->kind() == model::ControlKind::Timer) {
-            EXPECT_EQ(widget, nullptr);
-            continue;
-        }
-        ASSERT_NE(widget, nullptr);
-        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(widget);
-        ASSERT_NE(a, nullptr);
-        EXPECT_NE(control->role(), model::Role::None) << "a control with no role";
-        EXPECT_EQ(a->role(), toolkitRole(control->role()));
-        EXPECT_EQ(a->text(QAccessible::Name), toQString(control->accessibleName()));
-        EXPECT_EQ(a->text(QAccessible::Description), toQString(control->description()));
+        SCOPED_TRACE(traceName(*control));
+        expectAccessAsModelled(*control);
     }
 }
 

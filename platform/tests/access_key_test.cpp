@@ -128,16 +128,19 @@ TEST(AccessKeyTest, pressAction_reportsItsKeyBinding) {
         {"stop", app.main().stop, {QStringLiteral("Alt+G")}},
         {"okBotan", app.main().okBotan, {}},
     };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        QAccessibleInterface* iface =
-            QAccessible::queryAccessibleInterface(app.widget(row.control));
+    // A fatal failure ends its own row only.
+    const auto expectBindings = [&app](const model::Control& control, const QStringList& wanted) {
+        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(app.widget(control));
         ASSERT_NE(iface, nullptr);
         ASSERT_NE(iface->actionInterface(), nullptr);
         QStringList bindings = iface->actionInterface()->keyBindingsForAction(
             QAccessibleActionInterface::pressAction());
         bindings.removeAll(QString());  // the toolkit's buttons report an empty one
-        EXPECT_EQ(bindings, row.bindings);
+        EXPECT_EQ(bindings, wanted);
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        expectBindings(row.control, row.bindings);
     }
 }
 

@@ -51,8 +51,8 @@ TEST(CaptionLayoutTest, width_decidesWhereLinesBreak) {
         {"a pixel short", advance - 1, 2, kGoto.right(1)},
         {"one character wide", 1, static_cast<int>(kGoto.size()), kGoto.right(1)},
     };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
+    // A fatal failure ends its own row only.
+    const auto expectBreaks = [&](const auto& row) {
         ASSERT_EQ(caption.layOut(row.width, false), row.lines);
         // The last line's ink starts at its left edge and is no wider than
         // its text's advances, give or take the slant of its last glyph. Its
@@ -65,6 +65,10 @@ TEST(CaptionLayoutTest, width_decidesWhereLinesBreak) {
         if (row.lines > 1) {
             EXPECT_LT(last.width(), advanceOf(kGoto.right(2))) << "more than one character";
         }
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        expectBreaks(row);
     }
 }
 
@@ -80,8 +84,8 @@ TEST(CaptionLayoutTest, lines_areOneEmApartWithBaselineAtTheirFoot) {
     caption.setText(capitals, italic15());
     const int em = caption.lineHeight();
     EXPECT_EQ(em, 15);
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
+    // A fatal failure ends its own row only.
+    const auto expectLines = [&](const auto& row) {
         const qreal width = caption.advanceWidth() * row.share;
         ASSERT_EQ(caption.layOut(width, false), row.lines);
         const CaptionInk ink = inkOf(caption, width, row.lines);
@@ -89,13 +93,20 @@ TEST(CaptionLayoutTest, lines_areOneEmApartWithBaselineAtTheirFoot) {
         for (int line = 0; line < row.lines; ++line) {
             SCOPED_TRACE(line);
             const QRectF box = ink.box(line * em, (line + 1) * em);
-            ASSERT_FALSE(box.isNull());
+            if (box.isNull()) {
+                ADD_FAILURE() << "no ink on the line";
+                continue;
+            }
             EXPECT_NEAR(box.bottom(), (line + 1) * em, 0.5);
             // Capitals stand most of an em tall on their baseline.
             EXPECT_GT(box.height(), em / 2.0);
         }
         EXPECT_TRUE(ink.box(row.lines * em, CaptionInk::kAll).isNull())
             << "ink below the last line";
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        expectLines(row);
     }
 }
 
@@ -109,8 +120,8 @@ TEST(CaptionLayoutTest, centred_linesCentreTheirAdvancesInTheWidth) {
         {"snug box", QStringLiteral("ＧＯ"), 31},
         {"blanks count", QStringLiteral("  12:01  "), 120},
     };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
+    // A fatal failure ends its own row only.
+    const auto expectCentred = [&](const auto& row) {
         CaptionLayout caption;
         caption.setText(row.text, italic15());
         ASSERT_EQ(caption.layOut(row.width, false), 1);
@@ -122,6 +133,10 @@ TEST(CaptionLayoutTest, centred_linesCentreTheirAdvancesInTheWidth) {
         EXPECT_NEAR(centred.left() - left.left(), (row.width - caption.advanceWidth()) / 2, 1.0);
         EXPECT_NEAR(centred.center().x(), row.width / 2, caption.lineHeight() / 4.0);
         EXPECT_EQ(centred.top(), left.top());
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        expectCentred(row);
     }
 }
 

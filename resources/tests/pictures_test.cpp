@@ -72,10 +72,10 @@ TEST_P(IconTest, directory_listsSixteenColourImages) {
     ASSERT_GE(bytes.size(), 6);
     const auto count = qFromLittleEndian<quint16>(data + 4);
     ASSERT_EQ(count, GetParam().sides.size());
+    ASSERT_LE(6 + 16 * count, bytes.size()) << "the directory runs past the file";
     for (int i = 0; i < count; ++i) {
         SCOPED_TRACE(i);
         const uchar* entry = data + 6 + 16 * i;
-        ASSERT_LE(6 + 16 * (i + 1), bytes.size());
         EXPECT_EQ(entry[0], GetParam().sides[i]);
         EXPECT_EQ(entry[1], GetParam().sides[i]);
         EXPECT_EQ(entry[2], 16);                              // colours in the palette
@@ -92,10 +92,12 @@ TEST_P(IconTest, imageReader_decodesEveryImage) {
     for (int side : GetParam().sides) {
         SCOPED_TRACE(side);
         const QImage image = reader.read();
-        ASSERT_FALSE(image.isNull()) << reader.errorString().toStdString();
-        EXPECT_EQ(image.size(), QSize(side, side));
-        EXPECT_TRUE(image.hasAlphaChannel());  // the corners are see-through
-        EXPECT_EQ(qAlpha(image.pixel(0, 0)), 0);
+        EXPECT_FALSE(image.isNull()) << reader.errorString().toStdString();
+        if (!image.isNull()) {
+            EXPECT_EQ(image.size(), QSize(side, side));
+            EXPECT_TRUE(image.hasAlphaChannel());  // the corners are see-through
+            EXPECT_EQ(qAlpha(image.pixel(0, 0)), 0);
+        }
         reader.jumpToNextImage();
     }
 }

@@ -10,16 +10,25 @@ namespace kanmeri::testing {
 
 using model::Text;
 
+namespace {
+
+// A call that carries no message: every field given, as -Wextra asks.
+ServiceCall callOf(ServiceCall::Kind kind, Text text = {}) {
+    return {kind, std::move(text), model::MessageStyle::OkOnly, std::nullopt};
+}
+
+}  // namespace
+
 ServiceCall messageCall(Text text, model::MessageStyle style, std::optional<Text> title) {
     return {ServiceCall::Kind::MessageBox, std::move(text), style, std::move(title)};
 }
 
 ServiceCall beepCall() {
-    return {ServiceCall::Kind::Beep, {}};
+    return callOf(ServiceCall::Kind::Beep);
 }
 
 ServiceCall focusCall(Text controlName) {
-    return {ServiceCall::Kind::SetFocus, std::move(controlName)};
+    return callOf(ServiceCall::Kind::SetFocus, std::move(controlName));
 }
 
 RecordingServices::RecordingServices() = default;
@@ -39,7 +48,7 @@ void RecordingServices::setFocus(model::TextBox& box) {
 }
 
 void RecordingServices::showWindow(model::Window& window) {
-    calls.push_back({ServiceCall::Kind::ShowWindow, window.design().name});
+    calls.push_back(callOf(ServiceCall::Kind::ShowWindow, window.design().name));
     if (std::find(program.windows().begin(), program.windows().end(), &window) ==
         program.windows().end()) {
         program.add(window);
@@ -48,7 +57,7 @@ void RecordingServices::showWindow(model::Window& window) {
 }
 
 void RecordingServices::unloadWindow(model::Window& window) {
-    calls.push_back({ServiceCall::Kind::UnloadWindow, window.design().name});
+    calls.push_back(callOf(ServiceCall::Kind::UnloadWindow, window.design().name));
     if (focused_ != nullptr && &focused_->form().window() == &window) {
         focused_ = nullptr;
     }
@@ -56,7 +65,7 @@ void RecordingServices::unloadWindow(model::Window& window) {
 }
 
 void RecordingServices::endProgram() {
-    calls.push_back({ServiceCall::Kind::EndProgram, {}});
+    calls.push_back(callOf(ServiceCall::Kind::EndProgram));
     focused_ = nullptr;
     for (model::Window* window : program.windows()) {
         window->unload();
