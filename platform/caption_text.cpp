@@ -87,11 +87,12 @@ int CaptionLayout::layOut(qreal width, bool centred) {
 int CaptionLayout::lineEnd(int start, qreal width) const {
     const int length = static_cast<int>(whole_.text().size());
     int end = whole_.nextCursorPosition(start);
-    for (int next = end; end < length; end = next) {
-        next = whole_.nextCursorPosition(end);
+    while (end < length) {
+        const int next = whole_.nextCursorPosition(end);
         if (ends_[next] - ends_[start] > width + kSlack) {
             break;
         }
+        end = next;
     }
     return end;
 }

@@ -29,9 +29,9 @@ namespace {
 // face is still drawn from a substitute, looked up when it is first needed.
 const QStringList& gothicFamilies() {
     static const QStringList families = [] {
-        const QStringList wanted{QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("MS PGothic"),
-                                 QStringLiteral("IPAPGothic"), QStringLiteral("VL PGothic"),
-                                 QStringLiteral("Noto Sans CJK JP")};
+        QStringList wanted{QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("MS PGothic"),
+                           QStringLiteral("IPAPGothic"), QStringLiteral("VL PGothic"),
+                           QStringLiteral("Noto Sans CJK JP")};
         const QStringList installed = QFontDatabase::families();
         for (const QString& family : wanted) {
             if (installed.contains(family, Qt::CaseInsensitive)) {
