@@ -144,10 +144,12 @@ TEST(MainWindowTest, refusedEntry_reportsAndBlanksFocusedEntry) {
         QTest::keyClicks(app.widget(f.inymd), row.typed);
         const auto boxes =
             dismissingBoxes([&] { QTest::mouseClick(app.widget(f.okBotan), Qt::LeftButton); });
-        ASSERT_EQ(boxes.size(), 1U);
-        EXPECT_EQ(boxes[0].text, row.message);
-        EXPECT_EQ(boxes[0].title, row.title);
-        EXPECT_EQ(boxes[0].icon, row.icon);
+        EXPECT_EQ(boxes.size(), 1U);
+        if (!boxes.empty()) {
+            EXPECT_EQ(boxes[0].text, row.message);
+            EXPECT_EQ(boxes[0].title, row.title);
+            EXPECT_EQ(boxes[0].icon, row.icon);
+        }
         auto* entry = app.widget<QLineEdit>(f.inymd);
         EXPECT_EQ(entry->text(), QStringLiteral("  "));
         EXPECT_EQ(entry->cursorPosition(), 0);

@@ -19,7 +19,9 @@ std::vector<Text> namesOf(const std::vector<model::Control*>& controls) {
     for (const model::Control* control : controls) {
         Text name = control->name();
         if (control->index()) {
-            name += u"(" + Text(1, static_cast<char16_t>(u'0' + *control->index())) + u")";
+            name.append(u"(")
+                .append(1, static_cast<char16_t>(u'0' + *control->index()))
+                .append(u")");
         }
         names.push_back(name);
     }
