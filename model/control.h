@@ -18,8 +18,11 @@ class Frame;
 
 enum class ControlKind { TextBox, Label, CommandButton, OptionButton, Frame, Shape, Timer };
 
-// What changed on a control; passed to the form's observer.
-enum class Property { Text, Caption, Value, Geometry };
+// What changed on a control; passed to the form's observer. Announcement is
+// no change: a control that announces its captions was given one with text
+// (not only blanks), which a screen reader speaks once, even if it is the
+// caption the control had; it follows the Caption notice when there is one.
+enum class Property { Text, Caption, Value, Geometry, Announcement };
 
 // What a control is to assistive technology (a screen reader).
 enum class Role { None, StaticText, Entry, Button, Option, Group, Graphic, ProgressBar };
@@ -35,6 +38,8 @@ struct ControlDesign {
     Text accessibleName{};  // what a screen reader calls it; empty for its caption
     // A letter that, with Alt, clicks it anywhere in its window; 0 for none.
     char16_t accessKey = 0;
+    Text accessibleDescription{};  // what a screen reader adds to its name
+    bool announces = false;        // each caption with text is spoken as it is set
 };
 
 class Control {
@@ -53,10 +58,12 @@ public:
     [[nodiscard]] const Style& style() const { return design_.style; }
     [[nodiscard]] Role role() const { return design_.role; }
     [[nodiscard]] char16_t accessKey() const { return design_.accessKey; }
+    [[nodiscard]] bool announces() const { return design_.announces; }
     // The name a screen reader gives the control.
     [[nodiscard]] virtual Text accessibleName() const { return design_.accessibleName; }
-    // What a screen reader tells of the control's state beyond its name; empty for nothing.
-    [[nodiscard]] virtual Text description() const { return {}; }
+    // What a screen reader tells of the control beyond its name: the design's
+    // accessible description, or its state where a kind says so; empty for nothing.
+    [[nodiscard]] virtual Text description() const { return design_.accessibleDescription; }
 
     // Moves or resizes the control; notifies Property::Geometry on a change.
     void setRect(const TwipsRect& rect);
@@ -81,7 +88,8 @@ public:
     [[nodiscard]] const Text& caption() const { return caption_; }
     // The design's accessible name, or else the caption.
     [[nodiscard]] Text accessibleName() const override;
-    // Notifies Property::Caption when the caption differs.
+    // Notifies Property::Caption when the caption differs, then, on a control
+    // that announces, Property::Announcement when the caption is not blank.
     void setCaption(Text caption);
 
 protected:

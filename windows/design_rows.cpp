@@ -4,9 +4,16 @@ namespace kanmeri::windows {
 
 namespace {
 model::ControlDesign designOf(const Row& row) {
-    return {
-        model::Text(row.name),           row.index,    row.rect, row.tabIndex, row.style, row.role,
-        model::Text(row.accessibleName), row.accessKey};
+    return {model::Text(row.name),
+            row.index,
+            row.rect,
+            row.tabIndex,
+            row.style,
+            row.role,
+            model::Text(row.accessibleName),
+            row.accessKey,
+            model::Text(row.accessibleDescription),
+            row.announces};
 }
 }  // namespace
 

@@ -19,6 +19,8 @@ struct Row {
     model::Role role = model::Role::None;
     model::TextView accessibleName{};  // empty: the caption names it
     char16_t accessKey = 0;            // with Alt, clicks it; 0 for none
+    model::TextView accessibleDescription{};
+    bool announces = false;  // a screen reader speaks each caption with text set on it
 };
 
 // Fonts of the layouts, all in the one Japanese Gothic face.

@@ -17,7 +17,8 @@ constexpr model::Rgb kGreen = 0x008000;
 constexpr model::Rgb kFrameBack = 0xF1EBCB;
 
 // One row per control: name, array index, rectangle (twips), tab index, caption (or text),
-// style, role, accessible name (empty: the caption names it), access key.
+// style, role, accessible name (empty: the caption names it), access key, accessible
+// description, whether a screen reader speaks each caption with text set on it.
 // clang-format off
 const Row kDspdate{u"dspdate", {}, {840, 840, 3075, 300}, 1, u"xxxxxxxxxxxxxxxxxxxxxxxxx", {boldItalic(12), kGreen, {}}, Role::StaticText};
 const Row kDsptime{u"dsptime", {}, {4320, 840, 1875, 300}, 2, u"  12:01:02(am)  ", {boldItalic(12), kGreen, {}}, Role::StaticText};
@@ -29,12 +30,12 @@ const Row kNoBotan{u"noﾎﾞﾀﾝ", {}, {5880, 2280, 855, 375}, 7, u"ｷｬﾝ
 const Row kOkBotan{u"okﾎﾞﾀﾝ", {}, {4800, 2280, 855, 375}, 8, u"ＯＫ", {bold(14.25F), {}, {}}, Role::Button};
 const Row kLabel5{u"Label5", {}, {720, 1800, 2655, 255}, 9, u"指定の曜日を探します！！\u3000\u3000", {bold(9.75F), kGreen, {}}, Role::StaticText};
 const Row kLabel6{u"Label6", {}, {3240, 1800, 4815, 255}, 10, u"誕生日等、お探しの年月日を入力して下さい（西暦）", {bold(9.75F), kGreen, {}}, Role::StaticText};
-const Row kOutyoubi{u"outyoubi", {}, {1560, 2880, 4575, 375}, 11, u"", {bold(12), 0xFF0000, {}}, Role::StaticText};
+const Row kOutyoubi{u"outyoubi", {}, {1560, 2880, 4575, 375}, 11, u"", {bold(12), 0xFF0000, {}}, Role::StaticText, u"", 0, u"", true};
 const Row kLabel1{u"Label1", {}, {720, 2280, 1695, 375}, 12, u"yyyy/mm/dd", {boldItalic(12), 0xC00000, {}}, Role::StaticText};
 const Row kStart{u"start", {}, {360, 3600, 3375, 735}, 13, u"今日から１週間の運勢占いです。あなたの好きな数字を１桁入れて下さい。", {bold(11.25F), 0x800000, {}}, Role::StaticText};
 const Row kStop{u"stop", {}, {4560, 3840, 735, 375}, 14, u"ＧＯ", {bold(14.25F), {}, {}}, Role::StaticText, u"", u'G'};
-const Row kSecdisp{u"secdisp", {}, {600, 4440, 3315, 345}, 15, u"\u3000\u3000＊＊＊＊＊＊＊＊\u3000\u3000", {boldItalic(14.25F), 0xFF00FF, {}}, Role::StaticText};
-const Row kInsuu{u"insuu", {}, {3960, 3840, 375, 450}, 16, u"", {regular(15.75F), {}, {}}, Role::Entry, u"好きな数字（１桁）"};
+const Row kSecdisp{u"secdisp", {}, {600, 4440, 3315, 345}, 15, u"\u3000\u3000＊＊＊＊＊＊＊＊\u3000\u3000", {boldItalic(14.25F), 0xFF00FF, {}}, Role::StaticText, u"", 0, u"", true};
+const Row kInsuu{u"insuu", {}, {3960, 3840, 375, 450}, 16, u"", {regular(15.75F), {}, {}}, Role::Entry, u"好きな数字（１桁）", 0, u"Alt+G で占います"};
 const Row kLblgoto{u"lblgoto", {}, {5520, 3960, 3015, 255}, 17, u"←\u3000ＧＯ\u3000ボタンを押して下さい", {regularItalic(11.25F), 0x800080, {}}, Role::StaticText};
 const Row kLabel2{u"Label2", {}, {120, 120, 2655, 255}, 18, u"曜日探しと今週の運勢", {bold(9.75F), {}, {}}, Role::StaticText};
 const Row kCommand1{u"Command1", {}, {6960, 2880, 1455, 615}, 19, u"このプログラムの終了ボタン", {bold(9), {}, {}}, Role::Button};
