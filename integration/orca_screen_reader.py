@@ -23,23 +23,15 @@ records as one line "SPEECH OUTPUT: '...'" an utterance:
      changes of its time label, and never a clock text.
 
 Orca writes its log through a pseudo-terminal, which it line-buffers, so each
-utterance can be read as it is spoken. Every wait is for an utterance or an
-event in the log, with a ceiling of WAIT seconds; nothing sleeps and then
-asserts. Every process is started in a process group of its own, and only
-those groups are ended. Exits 0 on success, 1 on a failure.
+utterance can be read as it is spoken (orca_session.py). Every wait is for an
+utterance or an event in the log, with a ceiling of a minute; nothing sleeps
+and then asserts. Exits 0 on success, 1 on a failure.
 """
-import codecs
 import os
-import pty
 import re
-import signal
-import subprocess
 import sys
-import threading
-import time
-import tty
 
-WAIT = 60.0  # ceiling of every wait, in seconds
+from orca_session import OrcaLog, Processes, press, start_speech, type_text
 
 MAIN_TITLE = "曜日探し　＆　今週から1週間の運勢占い（当たるかな？）"
 CLOCK_TITLE = "日付と時刻の表示"
@@ -47,10 +39,6 @@ DATE_ENTRY = "お探しの年月日（yyyy/mm/dd）"
 NUMBER_ENTRY = "好きな数字（１桁）"
 SATURDAY = " お探しの日の曜日は　土曜日　です"
 CLOCK_TEXT = re.compile(r"\d\d:\d\d:\d\d|[AP]M\)")
-
-SPEECH = re.compile(r"^[\d:.]+ - SPEECH OUTPUT: '(.*?)'(?: voice=\S+)?\s*(?:[\[{].*)?$")
-# A change of the running time label that Orca received.
-TICK = re.compile(r"EVENT MANAGER: object:property-change:accessible-name for \[label \|\s+\d")
 
 failures = []
 
@@ -60,96 +48,6 @@ def check(condition, what):
     if not condition:
         failures.append(what)
     return condition
-
-
-class OrcaLog:
-    """Orca's debug log, read line by line as Orca writes it."""
-
-    def __init__(self, path):
-        master, self._slave = pty.openpty()
-        tty.setraw(self._slave)
-        self.device = os.ttyname(self._slave)
-        self.utterances = []
-        self.ticks = 0
-        self._changed = threading.Condition()
-        self._copy = open(path, "w", encoding="utf-8")
-        threading.Thread(target=self._read, args=(master,), daemon=True).start()
-
-    def _read(self, master):
-        decoder = codecs.getincrementaldecoder("utf-8")("replace")
-        pending = ""
-        while True:
-            try:
-                chunk = os.read(master, 65536)
-            except OSError:
-                return
-            if not chunk:
-                return
-            *lines, pending = (pending + decoder.decode(chunk)).split("\n")
-            self._copy.write("".join(line + "\n" for line in lines))
-            self._copy.flush()
-            with self._changed:
-                for line in lines:
-                    spoken = SPEECH.match(line)
-                    if spoken:
-                        self.utterances.append(spoken.group(1))
-                    elif TICK.search(line):
-                        self.ticks += 1
-                self._changed.notify_all()
-
-    def mark(self):
-        with self._changed:
-            return len(self.utterances)
-
-    def wait(self, probe, what):
-        """probe()'s first true value, tried at each new line, within WAIT."""
-        deadline = time.monotonic() + WAIT
-        with self._changed:
-            while True:
-                found = probe()
-                if found is not None and found is not False:
-                    return found
-                left = deadline - time.monotonic()
-                if left <= 0:
-                    raise AssertionError(f"timed out waiting for {what}; spoken since: "
-                                         f"{self.utterances[-12:]!r}")
-                self._changed.wait(left)
-
-    def expect(self, wanted, since, what=None):
-        """The index of the first utterance from `since` on that is `wanted`
-        (a string, or a predicate on the utterance)."""
-        matches = wanted if callable(wanted) else (lambda said: said == wanted)
-
-        def probe():
-            return next((i for i in range(since, len(self.utterances))
-                         if matches(self.utterances[i])), None)
-
-        index = self.wait(probe, what or repr(wanted))
-        check(True, f"Orca said {self.utterances[index]!r}")
-        return index
-
-    def wait_ticks(self, count, what):
-        start = self.ticks
-        self.wait(lambda: self.ticks >= start + count or None, what)
-
-    def spoken(self, start, end=None):
-        with self._changed:
-            return self.utterances[start:end]
-
-
-def key(*names):
-    subprocess.run(["xdotool", "key", "--delay", "100", *names], check=True)
-
-
-def type_text(text):
-    subprocess.run(["xdotool", "type", "--delay", "100", text], check=True)
-
-
-def press(log, keys, wanted, what=None):
-    """Presses `keys` and waits for `wanted` to be said after them."""
-    since = log.mark()
-    key(*keys)
-    return log.expect(wanted, since, what)
 
 
 def fortune_messages(table_cpp):
@@ -164,53 +62,6 @@ def notification(text):
     """What Orca says as a notification showing `text` appears: its role, then
     its name, with a full stop after a letter or digit."""
     return f"notification {text}" + ("." if text[-1].isalnum() else "")
-
-
-class Processes:
-    def __init__(self, work):
-        self.work = work
-        self.started = []
-
-    def start(self, name, command, **options):
-        output = open(os.path.join(self.work, name + ".out"), "w")
-        process = subprocess.Popen(command, stdin=subprocess.DEVNULL, stdout=output,
-                                   stderr=subprocess.STDOUT, start_new_session=True, **options)
-        self.started.append(process)
-        return process
-
-    def stop(self):
-        for process in reversed(self.started):
-            for sig in (signal.SIGTERM, signal.SIGKILL):
-                try:
-                    os.killpg(process.pid, sig)
-                except ProcessLookupError:
-                    break
-                try:
-                    process.wait(timeout=WAIT / 4)
-                    break
-                except subprocess.TimeoutExpired:
-                    continue
-
-
-def start_speech(processes, work):
-    """A private speech-dispatcher: the dummy output module, sound to ALSA's
-    null device, its socket and logs in WORK."""
-    config = os.path.join(work, "speech-dispatcher")
-    os.makedirs(config, exist_ok=True)
-    with open(os.path.join(config, "speechd.conf"), "w") as conf:
-        conf.write('AudioOutputMethod "alsa"\nAudioALSADevice "null"\n'
-                   'AddModule "dummy" "sd_dummy" ""\nDefaultModule dummy\n')
-    socket = os.path.join(work, "speechd.sock")
-    os.environ["SPEECHD_ADDRESS"] = "unix_socket:" + socket
-    os.environ["SPEECHD_CMD"] = "/bin/false"  # never an autospawned server of its own
-    server = processes.start("speech-dispatcher", [
-        "speech-dispatcher", "--run-single", "--timeout", "0", "--config-dir", config,
-        "--socket-path", socket, "--log-dir", work])
-    deadline = time.monotonic() + WAIT
-    while not os.path.exists(socket):
-        if server.poll() is not None or time.monotonic() > deadline:
-            raise AssertionError("speech-dispatcher did not start")
-        time.sleep(0.1)
 
 
 def run(kanmeri, messages, work, log):
@@ -232,7 +83,13 @@ def drive(log, messages, since):
     # 1. At start: the window, then the focused date entry by its name.
     title = log.expect(f"{MAIN_TITLE} frame.", since, "the main window as a frame")
     log.expect(f"{DATE_ENTRY} text.", title + 1, "the date entry named")
+    weekday(log)
+    fortune(log, messages)
+    switch(log)
+    check(not [s for s in log.spoken(0) if CLOCK_TEXT.search(s)], "no clock text was ever said")
 
+
+def weekday(log):
     # 2. The weekday after ＯＫ, and the same result again after ＯＫ again.
     type_text("2000/01/01")
     press(log, ["Tab"], "１２時間表示.")
@@ -240,10 +97,11 @@ def drive(log, messages, since):
     press(log, ["Tab"], "ＯＫ push button.")
     press(log, ["space"], notification(SATURDAY), "the weekday after ＯＫ")
     press(log, ["space"], notification(SATURDAY), "the weekday again after ＯＫ again")
-
     # 3. The error boxes, and the entry named again as each closes; the
     # blanks it is left with follow what is typed next.
-    def refused(text, message, box):
+    press(log, ["shift+Tab", "shift+Tab", "shift+Tab"], f"{DATE_ENTRY} text.")
+    for text, message, box in (("9999/12/31", "入力間違いです", "kanmeri"),
+                               ("2000/13/45", "年月日等の不正です。　再入力して下さい", "ERR 情報")):
         type_text(text)
         press(log, ["Tab", "Tab", "Tab"], "ＯＫ push button.")
         shown = press(log, ["space"], f"alert {box}.", f"the box for {text}")
@@ -251,10 +109,8 @@ def drive(log, messages, since):
         log.expect("OK push button.", shown + 1)
         press(log, ["Return"], f"{DATE_ENTRY} text.", f"{DATE_ENTRY} named after the box")
 
-    press(log, ["shift+Tab", "shift+Tab", "shift+Tab"], f"{DATE_ENTRY} text.")
-    refused("9999/12/31", "入力間違いです", "kanmeri")
-    refused("2000/13/45", "年月日等の不正です。　再入力して下さい", "ERR 情報")
 
+def fortune(log, messages):
     # 4. The number entry tells Alt+G; the fortune is spoken as it appears.
     named = press(log, ["Tab", "Tab", "Tab", "Tab"], f"{NUMBER_ENTRY} text.")
     log.expect("Alt+G で占います.", named + 1, "the number entry's description")
@@ -265,6 +121,8 @@ def drive(log, messages, since):
     log.expect("入力情報のエラーです.", shown + 1)
     press(log, ["Return"], f"{NUMBER_ENTRY} text.", f"{NUMBER_ENTRY} named after the box")
 
+
+def switch(log):
     # 5 and 6. The clock window, each window idling in silence, and back.
     press(log, ["Tab"], "このプログラムの終了ボタン push button.")
     press(log, ["Tab"], "時刻のみ表示ボタン push button.")
@@ -275,7 +133,6 @@ def drive(log, messages, since):
     main = press(log, ["space"], f"{MAIN_TITLE} frame.", "the main window back")
     log.expect(f"{DATE_ENTRY} text.", main + 1)
     idle(log, ["Tab"], "時刻表示切替 panel.", "the main window")
-    check(not [s for s in log.spoken(0) if CLOCK_TEXT.search(s)], "no clock text was ever said")
 
 
 def idle(log, keys, wanted, window):

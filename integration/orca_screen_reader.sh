@@ -68,6 +68,7 @@ export HOME=$work/home XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data
 export XDG_CACHE_HOME=$work/cache XDG_RUNTIME_DIR=$work/runtime
 export GSETTINGS_BACKEND=memory LANG=C.UTF-8 LC_ALL=C.UTF-8
 unset QT_LINUX_ACCESSIBILITY_ALWAYS_ON QT_ACCESSIBILITY
+export PYTHONDONTWRITEBYTECODE=1  # no __pycache__ in the source tree
 
 dbus-run-session -- /usr/bin/python3 "$here/orca_screen_reader.py" "$kanmeri" "$table" "$work" "$log"
 status=$?
