@@ -134,6 +134,10 @@ class Processes:
                     break
                 except subprocess.TimeoutExpired:
                     continue
+            try:  # what the process started in its group, if it outlived it
+                os.killpg(process.pid, signal.SIGKILL)
+            except ProcessLookupError:
+                pass
 
 
 def start_speech(processes, work):
