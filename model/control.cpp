@@ -1,8 +1,18 @@
 #include "model/control.h"
 
+#include <algorithm>
+
 #include "model/form.h"
 
 namespace kanmeri::model {
+
+namespace {
+// Blanks are the two spaces the captions use, ASCII and ideographic.
+bool blank(const Text& text) {
+    return std::all_of(text.begin(), text.end(),
+                       [](char16_t unit) { return unit == u' ' || unit == u'\u3000'; });
+}
+}  // namespace
 
 Control::Control(Form& form, ControlKind kind, ControlDesign design)
     : form_(form), kind_(kind), design_(std::move(design)) {}
@@ -48,12 +58,15 @@ Text CaptionedControl::accessibleName() const {
 }
 
 void CaptionedControl::setCaption(Text caption) {
-    if (caption == caption_) {
-        return;
+    if (caption != caption_) {
+        caption_ = std::move(caption);
+        notify(Property::Caption);
+        captionChanged();
     }
-    caption_ = std::move(caption);
-    notify(Property::Caption);
-    captionChanged();
+    // Unchanged or not: the same result given twice is news twice.
+    if (announces() && !blank(caption_)) {
+        notify(Property::Announcement);
+    }
 }
 
 }  // namespace kanmeri::model

@@ -19,8 +19,11 @@ class Shape;
 
 enum class ControlKind { TextBox, Label, CommandButton, OptionButton, Frame, Shape, Timer };
 
-// What changed on a control; passed to the form's observer.
-enum class Property { Text, Caption, Value, Geometry };
+// What changed on a control; passed to the form's observer. Announcement is
+// no change: a control that announces its captions was given one with text
+// (not only blanks), which a screen reader speaks once, even if it is the
+// caption the control had; it follows the notices of the change, if any.
+enum class Property { Text, Caption, Value, Geometry, Announcement };
 
 // What a control is to assistive technology (a screen reader).
 enum class Role { None, StaticText, Entry, Button, Option, Group, Graphic, ProgressBar };
@@ -39,9 +42,11 @@ struct ControlDesign {
     Font font{};
     std::optional<Rgb> fore{};  // absent: the desktop's default
     std::optional<Rgb> back{};
-    Text accessibleName{};   // what a screen reader calls it; empty for its caption
-    char16_t accessKey = 0;  // a letter that, with Alt, clicks it anywhere in its window
-    Frame* frame = nullptr;  // the frame that holds it; none for the window
+    Text accessibleName{};         // what a screen reader calls it; empty for its caption
+    char16_t accessKey = 0;        // a letter that, with Alt, clicks it anywhere in its window
+    Text accessibleDescription{};  // what a screen reader adds to its name
+    bool announces = false;        // each caption with text is spoken as it is set
+    Frame* frame = nullptr;        // the frame that holds it; none for the window
     // Text boxes and labels.
     Alignment alignment = Alignment::Left;
     // Labels.
@@ -77,10 +82,12 @@ public:
     // frame a group, a shape a graphic or, filling an outline, a progress bar.
     [[nodiscard]] Role role() const;
     [[nodiscard]] char16_t accessKey() const { return design_.accessKey; }
+    [[nodiscard]] bool announces() const { return design_.announces; }
     // The name a screen reader gives the control.
     [[nodiscard]] virtual Text accessibleName() const { return design_.accessibleName; }
-    // What a screen reader tells of the control's state beyond its name; empty for nothing.
-    [[nodiscard]] virtual Text description() const { return {}; }
+    // What a screen reader tells of the control beyond its name: the design's
+    // accessible description, or its state where a kind says so; empty for nothing.
+    [[nodiscard]] virtual Text description() const { return design_.accessibleDescription; }
 
     // Moves or resizes the control; notifies Property::Geometry on a change.
     void setRect(const TwipsRect& rect);
@@ -105,7 +112,8 @@ public:
     [[nodiscard]] const Text& caption() const { return caption_; }
     // The design's accessible name, or else the caption.
     [[nodiscard]] Text accessibleName() const override;
-    // Notifies Property::Caption when the caption differs.
+    // Notifies Property::Caption when the caption differs, then, on a control
+    // that announces, Property::Announcement when the caption is not blank.
     void setCaption(Text caption);
 
 protected:

@@ -4,6 +4,7 @@
 #include <QMetaObject>
 
 #include "platform/control_view.h"
+#include "platform/form_view.h"
 
 namespace kanmeri::platform {
 
@@ -67,10 +68,29 @@ QAccessibleInterface* drawnFactory(const QString& /*className*/, QObject* object
     if (auto* drawn = qobject_cast<DrawnControl*>(object)) {
         return new DrawnAccessible(drawn);
     }
+    if (auto* announcer = qobject_cast<Announcer*>(object)) {
+        return new QAccessibleWidget(announcer, QAccessible::Notification);
+    }
+    if (auto* view = qobject_cast<FormView*>(object)) {
+        return new QAccessibleWidget(view, QAccessible::Window);
+    }
     return nullptr;
 }
 
 }  // namespace
+
+Announcer::Announcer(QWidget* window) : QWidget(window) {
+    setFocusPolicy(Qt::NoFocus);
+    hide();
+}
+
+void Announcer::announce(const QString& text) {
+    // Screen readers keep an unfocused label's new name and text to
+    // themselves, but speak a notification as it shows.
+    setAccessibleName(text);
+    QAccessibleEvent shown(this, QAccessible::ObjectShow);
+    QAccessible::updateAccessibility(&shown);
+}
 
 void installAccessibility() {
     QAccessible::installFactory(drawnFactory);

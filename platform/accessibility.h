@@ -8,8 +8,23 @@
 // asked for it has returned, so a handler that opens a modal message box does not hold the caller's
 // reply until the box is closed; its key binding is the control's access key in portable form
 // ("Alt+G"). None of them takes the focus, and none offers a value: nothing a screen reader could
-// invoke changes them.
+// invoke changes them. Each window's view is a top-level window (a frame) to it.
+#include <QWidget>
+
 namespace kanmeri::platform {
+
+// A window's voice to assistive technology: a widget of the window that is
+// never shown and that assistive technology finds as a notification.
+// announce() has a screen reader speak `text` once, at once, without moving
+// the focus or changing anything on screen; the same text again is spoken
+// again.
+class Announcer : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit Announcer(QWidget* window);
+    void announce(const QString& text);
+};
 
 // Installs the factory for the program's own widgets; once per process,
 // after the application object exists.

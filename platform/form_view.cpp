@@ -19,7 +19,8 @@ FormView::FormView(model::Window& window, model::Program& program, std::function
       window_(window),
       form_(window.form()),
       delivery_(program),
-      close_(std::move(close)) {
+      close_(std::move(close)),
+      announcer_(new Announcer(this)) {
     setUpWindow();
     if (!icon.isNull()) {
         setWindowIcon(icon);
@@ -66,6 +67,10 @@ void FormView::setUpWindow() {
 }
 
 void FormView::follow(const model::Control& control, model::Property property) {
+    if (property == model::Property::Announcement) {
+        announcer_->announce(toQString(control.accessibleName()));
+        return;
+    }
     const Drawn& drawn = views_.at(&control);
     drawn.view->follow(property);
     // A control's name follows its caption, its description its size.

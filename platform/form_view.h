@@ -13,6 +13,7 @@
 #include <map>
 
 #include "model/window.h"
+#include "platform/accessibility.h"
 #include "platform/control_view.h"
 #include "platform/delivery.h"
 
@@ -60,6 +61,7 @@ private:
     QColor background_;
     QImage picture_;
     std::map<const model::Control*, Drawn> views_;
+    Announcer* announcer_;
 };
 
 }  // namespace kanmeri::platform

@@ -1,5 +1,6 @@
 // The views of the controls that need no more than a stock widget or a
 // frame, and the factory that makes the view of any control.
+#include <QAccessible>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -19,6 +20,8 @@
 namespace kanmeri::platform {
 
 namespace {
+
+void ignore(QAccessibleEvent* /*event*/) {}
 
 bool isEnter(const QKeyEvent& event) {
     return event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter;
@@ -57,8 +60,18 @@ public:
             // assignment moves the caret (to where the model put it).
             if (const QString next = toQString(box_.text()); next != text()) {
                 const QSignalBlocker quiet(this);
+                // Only the entry with the focus tells assistive technology of
+                // a handler's text: a screen reader takes a change in another
+                // child of the active window for the focus going there, without
+                // a word, and then does not name the entry when the handler
+                // gives it the focus right after (as after a message box).
+                const bool untold = !hasFocus();
+                const auto told = untold ? QAccessible::installUpdateHandler(ignore) : nullptr;
                 setText(next);
                 setCursorPosition(static_cast<int>(box_.caret()));
+                if (untold) {
+                    QAccessible::installUpdateHandler(told);
+                }
             }
         }
     }

@@ -218,5 +218,63 @@ TEST_F(ControlsTest, autoSizeLabel_takesCaptionSizeAtCreation_otherLabelsKeepDes
     EXPECT_EQ(fixed.rect(), design);
 }
 
+// A control that announces its captions is heard at every caption with text
+// set on it, changed or not, after the change itself; blanks (ASCII and
+// ideographic spaces, or nothing) are never heard, nor is a control that
+// does not announce.
+TEST_F(ControlsTest, setCaption_announcesEveryCaptionWithTextOnlyWhereDesigned) {
+    using P = Property;
+    const struct {
+        const char* name;
+        bool announces;
+        std::vector<Text> captions;  // set in this order, from an empty caption
+        std::vector<P> heard;        // the label's notices, in order
+    } rows[] = {
+        {"a result",
+         true,
+         {u" お探しの日の曜日は\u3000土曜日\u3000です"},
+         {P::Caption, P::Announcement}},
+        {"the same result twice",
+         true,
+         {u"大吉", u"大吉"},
+         {P::Caption, P::Announcement, P::Announcement}},
+        {"one space", true, {u" "}, {P::Caption}},
+        {"the same blank twice", true, {u" ", u" "}, {P::Caption}},
+        {"ideographic and ASCII blanks", true, {u"\u3000 \u3000"}, {P::Caption}},
+        {"emptied", true, {u"大吉", u""}, {P::Caption, P::Announcement, P::Caption}},
+        {"text among blanks", true, {u"\u3000\u3000＊\u3000\u3000"}, {P::Caption, P::Announcement}},
+        {"not announcing",
+         false,
+         {u"  12:01:02(am)  ", u"  12:01:02(am)  ", u"  12:01:03(am)  "},
+         {P::Caption, P::Caption}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        auto& label = form().add<Label>({.name = u"l", .tab = 0, .announces = row.announces});
+        std::vector<P> heard;
+        form().setObserver([&](Control& c, P p) {
+            if (&c == &label) {
+                heard.push_back(p);
+            }
+        });
+        for (const Text& caption : row.captions) {
+            label.setCaption(caption);
+        }
+        EXPECT_EQ(heard, row.heard);
+        EXPECT_EQ(label.caption(), row.captions.back());
+    }
+}
+
+TEST_F(ControlsTest, description_isTheDesignsUnlessTheKindTellsItsState) {
+    auto& box = form().add<TextBox>({.name = u"insuu",
+                                     .tab = 0,
+                                     .accessibleName = u"好きな数字（１桁）",
+                                     .accessibleDescription = u"Alt+G で占います"});
+    auto& plain = form().add<Label>({.name = u"l", .tab = 1, .caption = u"ＧＯ"});
+    EXPECT_EQ(box.description(), u"Alt+G で占います");
+    EXPECT_EQ(plain.description(), u"");
+    EXPECT_FALSE(box.announces());
+}
+
 }  // namespace
 }  // namespace kanmeri::model
