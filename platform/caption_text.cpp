@@ -42,9 +42,10 @@ int CaptionLayout::oneLineWidth() const {
 }
 
 void CaptionLayout::setText(const QString& text, const QFont& font) {
-    if (width_ >= 0 && text == whole_.text() && font == font_) {
+    if (holds(text, font)) {
         return;
     }
+    shaped_ = true;
     font_ = font;
     whole_.setText(text);
     layOutOneLine(whole_, font_);
@@ -119,9 +120,21 @@ void CaptionLayout::draw(QPainter& painter, QPointF topLeft) const {
 }
 
 model::TextExtent CaptionMeasure::oneLine(model::TextView text, const model::Font& font) const {
-    CaptionLayout layout;
-    layout.setText(toQString(text), toFont(font));
-    return {layout.oneLineWidth(), layout.lineHeight()};
+    auto layout = std::make_unique<CaptionLayout>();
+    layout->setText(toQString(text), toFont(font));
+    const model::TextExtent extent{layout->oneLineWidth(), layout->lineHeight()};
+    last_ = std::move(layout);
+    return extent;
+}
+
+std::unique_ptr<CaptionLayout> CaptionMeasure::layoutFor(const QString& text,
+                                                         const QFont& font) const {
+    if (last_ && last_->holds(text, font)) {
+        return std::move(last_);
+    }
+    auto layout = std::make_unique<CaptionLayout>();
+    layout->setText(text, font);
+    return layout;
 }
 
 }  // namespace kanmeri::platform

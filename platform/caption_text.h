@@ -31,6 +31,10 @@ public:
     ~CaptionLayout();
 
     void setText(const QString& text, const QFont& font);
+    // Whether it is `text` in `font`, shaped.
+    [[nodiscard]] bool holds(const QString& text, const QFont& font) const {
+        return shaped_ && text == whole_.text() && font == font_;
+    }
 
     // The sum of the advance widths of the whole caption on one line.
     [[nodiscard]] qreal advanceWidth() const { return ends_.back(); }
@@ -58,14 +62,23 @@ private:
     std::vector<std::unique_ptr<QTextLayout>> wrapped_;  // the lines when it does not fit
     qreal width_ = -1;                                   // the width laid out for; -1 for none yet
     bool centred_ = false;
+    bool shaped_ = false;
 };
 
 // The model's text measure: a caption laid out as above, in the design font
 // as the windows draw it (toFont).
 class CaptionMeasure : public model::TextMeasure {
 public:
+    // Keeps the caption it measured last, shaped, for layoutFor().
     [[nodiscard]] model::TextExtent oneLine(model::TextView text,
                                             const model::Font& font) const override;
+    // `text` in `font`, shaped: the caption measured last when it is that one,
+    // so that a label the model has just sized is shaped once; else anew.
+    [[nodiscard]] std::unique_ptr<CaptionLayout> layoutFor(const QString& text,
+                                                           const QFont& font) const;
+
+private:
+    mutable std::unique_ptr<CaptionLayout> last_;
 };
 
 }  // namespace kanmeri::platform

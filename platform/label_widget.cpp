@@ -3,6 +3,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "model/window.h"
 #include "platform/look.h"
 
 namespace kanmeri::platform {
@@ -10,6 +11,7 @@ namespace kanmeri::platform {
 LabelWidget::LabelWidget(model::Label& label, Delivery& delivery, QWidget* parent)
     : DrawnControl(label, parent),
       label_(label),
+      measure_(dynamic_cast<const CaptionMeasure*>(&label.form().window().measure())),
       delivery_(delivery),
       pressable_(label.click.bound()),
       centred_(label.alignment() == model::Alignment::Centre) {
@@ -24,23 +26,25 @@ LabelWidget::LabelWidget(model::Label& label, Delivery& delivery, QWidget* paren
         setFrameStyle(QFrame::Panel | QFrame::Sunken);
         setLineWidth(model::Label::kBorderPixels);
     }
-    followCaption();
 }
 
 void LabelWidget::follow(model::Property property) {
     if (property == model::Property::Caption) {
-        followCaption();
+        // Shaped when next drawn, by which time the model has measured it.
+        caption_.reset();
+        update();
     }
 }
 
-void LabelWidget::followCaption() {
-    caption_.setText(toQString(label_.caption()), font());
-    update();
-}
-
 const CaptionLayout& LabelWidget::caption() const {
-    caption_.layOut(contentsRect().width(), centred_);
-    return caption_;
+    if (!caption_) {
+        const QString text = toQString(label_.caption());
+        caption_ = measure_ != nullptr ? measure_->layoutFor(text, font())
+                                       : std::make_unique<CaptionLayout>();
+        caption_->setText(text, font());
+    }
+    caption_->layOut(contentsRect().width(), centred_);
+    return *caption_;
 }
 
 void LabelWidget::paintEvent(QPaintEvent* event) {

@@ -36,13 +36,13 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    void followCaption();
-
     model::Label& label_;
+    const CaptionMeasure* measure_;  // the window's, when it is the program's
     Delivery& delivery_;
     const bool pressable_;
     const bool centred_;
-    mutable CaptionLayout caption_;  // laid out when first drawn at a width
+    mutable std::unique_ptr<CaptionLayout>
+        caption_;  // shaped when next needed; null after a change
     bool pressed_ = false;
 };
 
