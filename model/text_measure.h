@@ -10,8 +10,6 @@ namespace kanmeri::model {
 struct TextExtent {
     int width = 0;
     int height = 0;
-
-    friend bool operator==(const TextExtent&, const TextExtent&) = default;
 };
 
 class TextMeasure {

@@ -10,32 +10,10 @@ namespace kanmeri::platform {
 
 namespace {
 
-QAccessible::Role toRole(model::Role role) {
-    switch (role) {
-        case model::Role::StaticText:
-            return QAccessible::StaticText;
-        case model::Role::Entry:
-            return QAccessible::EditableText;
-        case model::Role::Button:
-            return QAccessible::Button;
-        case model::Role::Option:
-            return QAccessible::RadioButton;
-        case model::Role::Group:
-            return QAccessible::Grouping;
-        case model::Role::Graphic:
-            return QAccessible::Graphic;
-        case model::Role::ProgressBar:
-            return QAccessible::ProgressBar;
-        case model::Role::None:
-            break;
-    }
-    return QAccessible::NoRole;
-}
-
 class DrawnAccessible : public QAccessibleWidget {
 public:
     explicit DrawnAccessible(DrawnControl* control)
-        : QAccessibleWidget(control, toRole(control->role())) {}
+        : QAccessibleWidget(control, toAccessibleRole(control->role())) {}
 
     [[nodiscard]] QStringList actionNames() const override {
         return drawn()->pressable() ? QStringList{pressAction()} : QStringList{};
@@ -78,6 +56,28 @@ QAccessibleInterface* drawnFactory(const QString& /*className*/, QObject* object
 }
 
 }  // namespace
+
+QAccessible::Role toAccessibleRole(model::Role role) {
+    switch (role) {
+        case model::Role::StaticText:
+            return QAccessible::StaticText;
+        case model::Role::Entry:
+            return QAccessible::EditableText;
+        case model::Role::Button:
+            return QAccessible::Button;
+        case model::Role::Option:
+            return QAccessible::RadioButton;
+        case model::Role::Group:
+            return QAccessible::Grouping;
+        case model::Role::Graphic:
+            return QAccessible::Graphic;
+        case model::Role::ProgressBar:
+            return QAccessible::ProgressBar;
+        case model::Role::None:
+            break;
+    }
+    return QAccessible::NoRole;
+}
 
 Announcer::Announcer(QWidget* window) : QWidget(window) {
     setFocusPolicy(Qt::NoFocus);

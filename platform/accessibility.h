@@ -9,7 +9,10 @@
 // reply until the box is closed; its key binding is the control's access key in portable form
 // ("Alt+G"). None of them takes the focus, and none offers a value: nothing a screen reader could
 // invoke changes them. Each window's view is a top-level window (a frame) to it.
+#include <QAccessible>
 #include <QWidget>
+
+#include "model/control.h"
 
 namespace kanmeri::platform {
 
@@ -25,6 +28,9 @@ public:
     explicit Announcer(QWidget* window);
     void announce(const QString& text);
 };
+
+// The toolkit's role for a control's role.
+[[nodiscard]] QAccessible::Role toAccessibleRole(model::Role role);
 
 // Installs the factory for the program's own widgets; once per process,
 // after the application object exists.

@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QTextOption>
+#include <algorithm>
 #include <cmath>
 
 #include "platform/look.h"
@@ -123,14 +124,21 @@ model::TextExtent CaptionMeasure::oneLine(model::TextView text, const model::Fon
     auto layout = std::make_unique<CaptionLayout>();
     layout->setText(toQString(text), toFont(font));
     const model::TextExtent extent{layout->oneLineWidth(), layout->lineHeight()};
-    last_ = std::move(layout);
+    if (kept_.size() == kKept) {
+        kept_.erase(kept_.begin());
+    }
+    kept_.push_back(std::move(layout));
     return extent;
 }
 
 std::unique_ptr<CaptionLayout> CaptionMeasure::layoutFor(const QString& text,
                                                          const QFont& font) const {
-    if (last_ && last_->holds(text, font)) {
-        return std::move(last_);
+    const auto found = std::find_if(kept_.begin(), kept_.end(),
+                                    [&](const auto& kept) { return kept->holds(text, font); });
+    if (found != kept_.end()) {
+        auto layout = std::move(*found);
+        kept_.erase(found);
+        return layout;
     }
     auto layout = std::make_unique<CaptionLayout>();
     layout->setText(text, font);

@@ -69,16 +69,19 @@ private:
 // as the windows draw it (toFont).
 class CaptionMeasure : public model::TextMeasure {
 public:
-    // Keeps the caption it measured last, shaped, for layoutFor().
+    // Keeps the last few captions it measured, shaped, for layoutFor().
     [[nodiscard]] model::TextExtent oneLine(model::TextView text,
                                             const model::Font& font) const override;
-    // `text` in `font`, shaped: the caption measured last when it is that one,
-    // so that a label the model has just sized is shaped once; else anew.
+    // `text` in `font`, shaped: a caption it measured and kept, so that a
+    // label the model has sized is shaped once, at load as on every change;
+    // else shaped anew.
     [[nodiscard]] std::unique_ptr<CaptionLayout> layoutFor(const QString& text,
                                                            const QFont& font) const;
 
 private:
-    mutable std::unique_ptr<CaptionLayout> last_;
+    // As many as a window has auto-size labels, and to spare.
+    static constexpr std::size_t kKept = 4;
+    mutable std::vector<std::unique_ptr<CaptionLayout>> kept_;  // oldest first
 };
 
 }  // namespace kanmeri::platform

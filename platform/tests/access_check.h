@@ -10,32 +10,11 @@
 #include "model/control.h"
 #include "model/form.h"
 #include "model/tests/support/printers.h"
+#include "platform/accessibility.h"
 #include "platform/look.h"
 #include "platform/tests/widgets_of.h"
 
 namespace kanmeri::platform::testing {
-
-inline QAccessible::Role toolkitRole(model::Role role) {
-    switch (role) {
-        case model::Role::StaticText:
-            return QAccessible::StaticText;
-        case model::Role::Entry:
-            return QAccessible::EditableText;
-        case model::Role::Button:
-            return QAccessible::Button;
-        case model::Role::Option:
-            return QAccessible::RadioButton;
-        case model::Role::Group:
-            return QAccessible::Grouping;
-        case model::Role::Graphic:
-            return QAccessible::Graphic;
-        case model::Role::ProgressBar:
-            return QAccessible::ProgressBar;
-        case model::Role::None:
-            break;
-    }
-    return QAccessible::NoRole;
-}
 
 // The control's name as the widget's object name gives it: "outtime(1)" for
 // a member of a control array.
@@ -59,7 +38,7 @@ inline void expectAccessAsModelled(const model::Control& control) {
     QAccessibleInterface* a = QAccessible::queryAccessibleInterface(widget);
     ASSERT_NE(a, nullptr);
     EXPECT_NE(control.role(), model::Role::None) << "a control with no role";
-    EXPECT_EQ(a->role(), toolkitRole(control.role()));
+    EXPECT_EQ(a->role(), toAccessibleRole(control.role()));
     EXPECT_EQ(a->text(QAccessible::Name), toQString(control.accessibleName()));
     EXPECT_EQ(a->text(QAccessible::Description), toQString(control.description()));
 }

@@ -51,7 +51,7 @@ TEST_P(DesignOnScreen, load_drawsControlAsDesigned) {
     }
     QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
     ASSERT_NE(a, nullptr);
-    EXPECT_EQ(a->role(), toolkitRole(row.role));
+    EXPECT_EQ(a->role(), toAccessibleRole(row.role));
     EXPECT_EQ(a->text(QAccessible::Name),
               QString::fromStdU16String(row.accessibleName ? row.accessibleName : row.caption));
 }
