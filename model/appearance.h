@@ -2,7 +2,6 @@
 // Design-time look of a control: font and colours. Colours are 24-bit RGB
 // (0xRRGGBB); an absent colour means the desktop's default for that control.
 #include <cstdint>
-#include <optional>
 
 namespace kanmeri::model {
 
@@ -17,12 +16,6 @@ struct Font {
     [[nodiscard]] float pixels() const { return points * 96.0F / 72.0F; }
 
     friend bool operator==(const Font&, const Font&) = default;
-};
-
-struct Style {
-    Font font;
-    std::optional<Rgb> foreColour;
-    std::optional<Rgb> backColour;
 };
 
 }  // namespace kanmeri::model

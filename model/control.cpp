@@ -1,6 +1,7 @@
 #include "model/control.h"
 
 #include <algorithm>
+#include <array>
 
 #include "model/form.h"
 
@@ -15,33 +16,24 @@ bool blank(const Text& text) {
 }  // namespace
 
 Control::Control(Form& form, ControlKind kind, ControlDesign design)
-    : form_(form), kind_(kind), design_(std::move(design)) {}
+    : form_(form), kind_(kind), design_(std::move(design)), rect_(design_.rect) {}
 
 Role Control::role() const {
-    switch (kind_) {
-        case ControlKind::TextBox:
-            return Role::Entry;
-        case ControlKind::Label:
-            return Role::StaticText;
-        case ControlKind::CommandButton:
-            return Role::Button;
-        case ControlKind::OptionButton:
-            return Role::Option;
-        case ControlKind::Frame:
-            return Role::Group;
-        case ControlKind::Shape:
-            return design_.bar != nullptr ? Role::ProgressBar : Role::Graphic;
-        case ControlKind::Timer:
-            break;
+    static constexpr auto kByKind =
+        std::to_array({Role::Entry, Role::StaticText, Role::Button, Role::Option, Role::Group,
+                       Role::Graphic, Role::None});
+    static_assert(kByKind.size() == kControlKinds);
+    if (kind_ == ControlKind::Shape && design_.bar != nullptr) {
+        return Role::ProgressBar;
     }
-    return Role::None;
+    return kByKind.at(static_cast<std::size_t>(kind_));
 }
 
 void Control::setRect(const TwipsRect& rect) {
-    if (rect == design_.rect) {
+    if (rect == rect_) {
         return;
     }
-    design_.rect = rect;
+    rect_ = rect;
     notify(Property::Geometry);
 }
 
@@ -64,7 +56,7 @@ void CaptionedControl::setCaption(Text caption) {
         captionChanged();
     }
     // Unchanged or not: the same result given twice is news twice.
-    if (announces() && !blank(caption_)) {
+    if (design().announces && !blank(caption_)) {
         notify(Property::Announcement);
     }
 }

@@ -18,6 +18,7 @@ class Frame;
 class Shape;
 
 enum class ControlKind { TextBox, Label, CommandButton, OptionButton, Frame, Shape, Timer };
+inline constexpr std::size_t kControlKinds = 7;  // kept with the list above
 
 // What changed on a control; passed to the form's observer. Announcement is
 // no change: a control that announces its captions was given one with text
@@ -68,21 +69,16 @@ public:
     Control& operator=(const Control&) = delete;
     virtual ~Control() = default;
 
+    // The row it was made from; every property that never changes is read there.
+    [[nodiscard]] const ControlDesign& design() const { return design_; }
     [[nodiscard]] ControlKind kind() const { return kind_; }
     [[nodiscard]] const Text& name() const { return design_.name; }
-    [[nodiscard]] std::optional<std::int16_t> index() const { return design_.index; }
     [[nodiscard]] Frame* parent() const { return design_.frame; }
     [[nodiscard]] Form& form() const { return form_; }
-    [[nodiscard]] const TwipsRect& rect() const { return design_.rect; }
-    [[nodiscard]] int tabIndex() const { return design_.tab; }
-    [[nodiscard]] const Font& font() const { return design_.font; }
-    [[nodiscard]] std::optional<Rgb> foreColour() const { return design_.fore; }
-    [[nodiscard]] std::optional<Rgb> backColour() const { return design_.back; }
+    [[nodiscard]] const TwipsRect& rect() const { return rect_; }
     // Follows from the kind: a text box is an entry, a label static text, a
     // frame a group, a shape a graphic or, filling an outline, a progress bar.
     [[nodiscard]] Role role() const;
-    [[nodiscard]] char16_t accessKey() const { return design_.accessKey; }
-    [[nodiscard]] bool announces() const { return design_.announces; }
     // The name a screen reader gives the control.
     [[nodiscard]] virtual Text accessibleName() const { return design_.accessibleName; }
     // What a screen reader tells of the control beyond its name: the design's
@@ -98,12 +94,12 @@ public:
 protected:
     Control(Form& form, ControlKind kind, ControlDesign design);
     void notify(Property property);
-    [[nodiscard]] const ControlDesign& design() const { return design_; }
 
 private:
     Form& form_;
     ControlKind kind_;
-    ControlDesign design_;
+    const ControlDesign design_;
+    TwipsRect rect_;
 };
 
 // A control with a caption (labels, buttons, option buttons, frames).

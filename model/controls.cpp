@@ -30,11 +30,11 @@ Label::Label(Form& form, ControlDesign design)
 }
 
 void Label::captionChanged() {
-    if (!autoSize()) {
+    if (!design().autoSize) {
         return;
     }
-    const TextExtent extent = form().window().measure().oneLine(caption(), font());
-    const int border = this->border() ? 2 * kBorderPixels : 0;
+    const TextExtent extent = form().window().measure().oneLine(caption(), design().font);
+    const int border = design().border ? 2 * kBorderPixels : 0;
     TwipsRect next = rect();
     next.width = static_cast<float>(extent.width + border) * kTwipsPerPixel;
     next.height = static_cast<float>(extent.height + border) * kTwipsPerPixel;

@@ -12,7 +12,6 @@ public:
     [[nodiscard]] const Text& text() const { return text_; }
     // Caret position in UTF-16 code units, 0..text().size().
     [[nodiscard]] std::size_t caret() const { return caret_; }
-    [[nodiscard]] Alignment alignment() const { return design().alignment; }
 
     // Assignment by a handler: the caret goes to the start of the new text;
     // Change fires when the text differs from the old one.
@@ -39,10 +38,6 @@ public:
 
     // An auto-size label takes the size of its caption at once.
     Label(Form& form, ControlDesign design);
-
-    [[nodiscard]] bool border() const { return design().border; }
-    [[nodiscard]] bool autoSize() const { return design().autoSize; }
-    [[nodiscard]] Alignment alignment() const { return design().alignment; }
 
     Event<> click;
 
@@ -86,8 +81,6 @@ class Shape : public Control {
 public:
     Shape(Form& form, ControlDesign design);
 
-    [[nodiscard]] Rgb fill() const { return design().fill; }
-    [[nodiscard]] Rgb borderColour() const { return design().line; }
     [[nodiscard]] float width() const { return rect().width; }
     // Keeps the left edge; notifies Property::Geometry on a change.
     void setWidth(float twips);
@@ -100,8 +93,6 @@ public:
 class Timer : public Control {
 public:
     Timer(Form& form, ControlDesign design);
-
-    [[nodiscard]] int interval() const { return design().interval; }
 
     Event<> timer;
 };

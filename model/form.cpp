@@ -9,12 +9,12 @@ namespace kanmeri::model {
 std::vector<Control*> Form::tabOrder() const {
     std::vector<Control*> order;
     for (const auto& control : controls_) {
-        if (control->canTakeFocus() && control->tabIndex() >= 0) {
+        if (control->canTakeFocus() && control->design().tab >= 0) {
             order.push_back(control.get());
         }
     }
     std::stable_sort(order.begin(), order.end(), [](const Control* a, const Control* b) {
-        return a->tabIndex() < b->tabIndex();
+        return a->design().tab < b->design().tab;
     });
     return order;
 }

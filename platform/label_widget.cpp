@@ -14,15 +14,15 @@ LabelWidget::LabelWidget(model::Label& label, Delivery& delivery, QWidget* paren
       measure_(dynamic_cast<const CaptionMeasure*>(&label.form().window().measure())),
       delivery_(delivery),
       pressable_(label.click.bound()),
-      centred_(label.alignment() == model::Alignment::Centre) {
+      centred_(label.design().alignment == model::Alignment::Centre) {
     setFocusPolicy(Qt::NoFocus);
-    setFont(toFont(label.font()));
-    if (const auto fore = label.foreColour()) {
+    setFont(toFont(label.design().font));
+    if (const auto fore = label.design().fore) {
         QPalette p = palette();
         p.setColor(QPalette::WindowText, toColour(*fore));
         setPalette(p);
     }
-    if (label.border()) {
+    if (label.design().border) {
         setFrameStyle(QFrame::Panel | QFrame::Sunken);
         setLineWidth(model::Label::kBorderPixels);
     }

@@ -44,8 +44,8 @@ class EntryWidget : public QLineEdit, public ControlView {
 public:
     EntryWidget(model::TextBox& box, Delivery& delivery, QWidget* parent)
         : QLineEdit(parent), box_(box), delivery_(delivery) {
-        setFont(toFont(box.font()));
-        const bool centred = box.alignment() == model::Alignment::Centre;
+        setFont(toFont(box.design().font));
+        const bool centred = box.design().alignment == model::Alignment::Centre;
         setAlignment((centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignVCenter);
         setMaxLength(std::numeric_limits<int>::max());
         setAttribute(Qt::WA_InputMethodEnabled, false);
@@ -117,14 +117,14 @@ private:
 
 // Frames and option buttons are opaque in their background colour.
 void applyStyle(QWidget& widget, const model::Control& control) {
-    widget.setFont(toFont(control.font()));
+    widget.setFont(toFont(control.design().font));
     QPalette p = widget.palette();
-    if (const auto back = control.backColour()) {
+    if (const auto back = control.design().back) {
         p.setColor(QPalette::Window, toColour(*back));
         p.setColor(QPalette::Button, toColour(*back));
         widget.setAutoFillBackground(true);
     }
-    if (const auto fore = control.foreColour()) {
+    if (const auto fore = control.design().fore) {
         p.setColor(QPalette::WindowText, toColour(*fore));
     }
     widget.setPalette(p);
@@ -188,8 +188,8 @@ public:
         setFrameStyle(QFrame::Box | QFrame::Plain);
         setLineWidth(1);
         QPalette p = palette();
-        p.setColor(QPalette::Window, toColour(shape.fill()));
-        p.setColor(QPalette::WindowText, toColour(shape.borderColour()));
+        p.setColor(QPalette::Window, toColour(shape.design().fill));
+        p.setColor(QPalette::WindowText, toColour(shape.design().line));
         setPalette(p);
         setAutoFillBackground(true);
     }
@@ -199,7 +199,7 @@ public:
 class TimerView : public QTimer, public ControlView {
 public:
     TimerView(const model::Timer& timer, Delivery& delivery, QObject* parent) : QTimer(parent) {
-        setInterval(timer.interval());
+        setInterval(timer.design().interval);
         connect(this, &QTimer::timeout, this,
                 [&timer, &delivery] { delivery.deliver(&timer, raising(timer.timer)); });
         start();
@@ -236,7 +236,7 @@ ControlView* makeOf(model::Control& control, Delivery& delivery, QWidget* parent
 
 DrawnControl::DrawnControl(const model::Control& control, QWidget* parent)
     : QFrame(parent), role_(control.role()) {
-    if (const char16_t key = control.accessKey(); key != 0) {
+    if (const char16_t key = control.design().accessKey; key != 0) {
         accessKey_ = QKeySequence(QKeyCombination(Qt::AltModifier, static_cast<Qt::Key>(key)));
         auto* shortcut = new QShortcut(accessKey_, this);
         connect(shortcut, &QShortcut::activated, this, [this] { press(); });
@@ -246,8 +246,8 @@ DrawnControl::DrawnControl(const model::Control& control, QWidget* parent)
 ControlView* makeView(model::Control& control, Delivery& delivery, QWidget* parent) {
     ControlView* view = makeOf(control, delivery, parent);
     QString name = toQString(control.name());
-    if (control.index()) {
-        name += QStringLiteral("(%1)").arg(*control.index());
+    if (control.design().index) {
+        name += QStringLiteral("(%1)").arg(*control.design().index);
     }
     dynamic_cast<QObject&>(*view).setObjectName(name);
     return view;

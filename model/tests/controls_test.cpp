@@ -273,7 +273,7 @@ TEST_F(ControlsTest, description_isTheDesignsUnlessTheKindTellsItsState) {
     auto& plain = form().add<Label>({.name = u"l", .tab = 1, .caption = u"ＧＯ"});
     EXPECT_EQ(box.description(), u"Alt+G で占います");
     EXPECT_EQ(plain.description(), u"");
-    EXPECT_FALSE(box.announces());
+    EXPECT_FALSE(box.design().announces);
 }
 
 }  // namespace

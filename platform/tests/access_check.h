@@ -20,9 +20,9 @@ namespace kanmeri::platform::testing {
 // a member of a control array.
 inline std::string traceName(const model::Control& control) {
     std::string name = kanmeri::testing::utf8(control.name());
-    if (control.index()) {
+    if (control.design().index) {
         name += '(';
-        name += std::to_string(*control.index());
+        name += std::to_string(*control.design().index);
         name += ')';
     }
     return name;

@@ -90,7 +90,8 @@ inline ::testing::AssertionResult captionInsideBox(const QWidget* widget,
     const QRect inner = label->contentsRect();
     CaptionLayout own;
     own.setText(text, label->font());
-    const int lines = own.layOut(inner.width(), model.alignment() == model::Alignment::Centre);
+    const int lines =
+        own.layOut(inner.width(), model.design().alignment == model::Alignment::Centre);
     const int room = std::max(1, inner.height() / own.lineHeight());
     if (lines > room) {
         return ::testing::AssertionFailure() << lines << " lines in room for " << room;

@@ -85,7 +85,7 @@ TEST(CaptionsAtScale, lblgoto_takesOneLineAndStartThree) {
         CaptionLayout caption;
         caption.setText(toQString(row.label.caption()), label->font());
         EXPECT_EQ(caption.layOut(label->contentsRect().width(),
-                                 row.label.alignment() == model::Alignment::Centre),
+                                 row.label.design().alignment == model::Alignment::Centre),
                   row.lines);
         // Drawn as the label draws it, the last line's ink rests on the foot
         // of its em (an ideograph's ink reaches a little below the baseline).

@@ -30,12 +30,12 @@ inline constexpr int kPatienceMs = 60000;
 inline QTimer* driverOf(const QWidget* view, const model::Timer& timer) {
     QTimer* found = nullptr;
     for (QTimer* candidate : view->findChildren<QTimer*>(Qt::FindDirectChildrenOnly)) {
-        if (candidate->interval() == timer.interval()) {
-            EXPECT_EQ(found, nullptr) << "two timers of " << timer.interval() << " ms";
+        if (candidate->interval() == timer.design().interval) {
+            EXPECT_EQ(found, nullptr) << "two timers of " << timer.design().interval << " ms";
             found = candidate;
         }
     }
-    EXPECT_NE(found, nullptr) << "no timer of " << timer.interval() << " ms";
+    EXPECT_NE(found, nullptr) << "no timer of " << timer.design().interval << " ms";
     return found;
 }
 

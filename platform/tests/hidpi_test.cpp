@@ -29,15 +29,15 @@ void expectDesignLayout(const RealApp& app, const model::Form& form) {
             continue;
         }
         SCOPED_TRACE(kanmeri::testing::utf8(control->name()) +
-                     std::to_string(control->index().value_or(0)));
+                     std::to_string(control->design().index.value_or(0)));
         const auto* label = dynamic_cast<const model::Label*>(control.get());
-        if (label != nullptr && label->autoSize()) {
+        if (label != nullptr && label->design().autoSize) {
             expectFitsOneLine(widget, *label);
         } else {
             EXPECT_EQ(widget->geometry(), toPixels(control->rect()));
         }
         if (control->kind() != model::ControlKind::Shape) {
-            EXPECT_EQ(widget->font().pixelSize(), std::lround(control->font().pixels()));
+            EXPECT_EQ(widget->font().pixelSize(), std::lround(control->design().font.pixels()));
         }
     }
 }

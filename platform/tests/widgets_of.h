@@ -25,8 +25,8 @@ inline QWidget* viewOf(const model::Window& window) {
 template <typename T = QWidget>
 T* widgetOf(const model::Control& control) {
     QString name = QString::fromStdU16String(control.name());
-    if (control.index()) {
-        name += QStringLiteral("(%1)").arg(*control.index());
+    if (control.design().index) {
+        name += QStringLiteral("(%1)").arg(*control.design().index);
     }
     QWidget* view = viewOf(control.form().window());
     return view == nullptr ? nullptr : view->findChild<T*>(name);

@@ -141,14 +141,14 @@ TEST(AnnouncementTest, onlyTheTwoResultLabels_announce) {
     h.start();
     std::vector<Text> announcing;
     for (const auto& control : h.main().controls()) {
-        if (control->announces()) {
+        if (control->design().announces) {
             announcing.push_back(control->name());
         }
     }
     EXPECT_EQ(announcing, (std::vector<Text>{u"outyoubi", u"secdisp"}));
     h.toClock();
     for (const auto& control : h.clock().controls()) {
-        EXPECT_FALSE(control->announces()) << kanmeri::testing::utf8(control->name());
+        EXPECT_FALSE(control->design().announces) << kanmeri::testing::utf8(control->name());
     }
 }
 
@@ -158,7 +158,7 @@ TEST(AnnouncementTest, numberEntry_isDescribedByTheKeyThatDraws) {
     const MainForm& f = h.main();
     EXPECT_EQ(f.insuu.description(), u"Alt+G で占います");
     EXPECT_EQ(f.insuu.accessibleName(), u"好きな数字（１桁）");
-    EXPECT_EQ(f.stop.accessKey(), u'G');
+    EXPECT_EQ(f.stop.design().accessKey, u'G');
     EXPECT_EQ(f.inymd.description(), u"");
 }
 

@@ -108,14 +108,9 @@ Text shownText(const model::Control& control) {
 }
 
 Look lookOf(const model::Control& control) {
-    Look look;
-    if (control.kind() == K::Label) {
-        const auto& label = static_cast<const model::Label&>(control);
-        look = {label.border(), label.autoSize(), label.alignment() == model::Alignment::Centre};
-    } else if (control.kind() == K::TextBox) {
-        look.centred =
-            static_cast<const model::TextBox&>(control).alignment() == model::Alignment::Centre;
-    } else if (control.kind() == K::OptionButton) {
+    const model::ControlDesign& design = control.design();
+    Look look{design.border, design.autoSize, design.alignment == model::Alignment::Centre};
+    if (control.kind() == K::OptionButton) {
         look.selected = static_cast<const model::OptionButton&>(control).value();
     }
     return look;
@@ -130,7 +125,7 @@ const std::vector<DesignRow>& designRows() {
 const model::Control* findControl(const model::Form& form, model::TextView name,
                                   std::optional<std::int16_t> index) {
     for (const auto& control : form.controls()) {
-        if (control->name() == name && control->index() == index) {
+        if (control->name() == name && control->design().index == index) {
             return control.get();
         }
     }
@@ -146,15 +141,15 @@ void expectRow(const model::Form& form, const DesignRow& row) {
     if (!row.look.autoSize) {
         EXPECT_EQ((std::array{r.width, r.height}), (std::array{row.rect.width, row.rect.height}));
     }
-    EXPECT_EQ(control->tabIndex(), row.tab);
+    EXPECT_EQ(control->design().tab, row.tab);
     // Readable first, then by code point, blanks included.
     EXPECT_EQ(kanmeri::testing::utf8(shownText(*control)), kanmeri::testing::utf8(row.caption));
     EXPECT_EQ(shownText(*control), Text(row.caption));
-    const model::Font& font = control->font();
+    const model::Font& font = control->design().font;
     EXPECT_EQ((std::tuple{font.points, font.bold, font.italic}),
               (std::tuple{row.font.points, row.font.bold, row.font.italic}));
-    EXPECT_EQ(control->foreColour(), row.fore);
-    EXPECT_EQ(control->backColour(), row.back);
+    EXPECT_EQ(control->design().fore, row.fore);
+    EXPECT_EQ(control->design().back, row.back);
     const Look look = lookOf(*control);
     EXPECT_EQ(
         (std::array{look.border, look.autoSize, look.centred, look.selected}),
@@ -163,7 +158,7 @@ void expectRow(const model::Form& form, const DesignRow& row) {
     EXPECT_EQ(control->role(), row.role);
     EXPECT_EQ(kanmeri::testing::utf8(control->accessibleName()),
               kanmeri::testing::utf8(row.accessibleName ? row.accessibleName : row.caption));
-    EXPECT_EQ(control->accessKey(), row.accessKey);
+    EXPECT_EQ(control->design().accessKey, row.accessKey);
 }
 
 }  // namespace kanmeri::windows::testing

@@ -18,9 +18,9 @@ std::vector<Text> namesOf(const std::vector<model::Control*>& controls) {
     std::vector<Text> names;
     for (const model::Control* control : controls) {
         Text name = control->name();
-        if (control->index()) {
+        if (control->design().index) {
             name.append(u"(")
-                .append(1, static_cast<char16_t>(u'0' + *control->index()))
+                .append(1, static_cast<char16_t>(u'0' + *control->design().index))
                 .append(u")");
         }
         names.push_back(name);
@@ -64,14 +64,14 @@ TEST(WindowDesignTest, mainLoad_createsSecondsBarShapesAndTimers) {
     MainForm& f = h.main();
     EXPECT_EQ(f.controls().size(), 25U);
     EXPECT_EQ(f.shpwaku.rect(), (model::TwipsRect{840, 1320, 5415, 135}));
-    EXPECT_EQ((std::array{f.shpwaku.fill(), f.shpwaku.borderColour()}),
+    EXPECT_EQ((std::array{f.shpwaku.design().fill, f.shpwaku.design().line}),
               (std::array<model::Rgb, 2>{0xFFFFFF, 0x000000}));
     EXPECT_EQ(f.shpscale.rect(), (model::TwipsRect{840, 1320, 735, 135}));
-    EXPECT_EQ((std::array{f.shpscale.fill(), f.shpscale.borderColour()}),
+    EXPECT_EQ((std::array{f.shpscale.design().fill, f.shpscale.design().line}),
               (std::array<model::Rgb, 2>{0x008000, 0x000000}));
-    EXPECT_EQ((std::tuple{f.Timer1.name(), f.Timer1.interval()}),
+    EXPECT_EQ((std::tuple{f.Timer1.name(), f.Timer1.design().interval}),
               (std::tuple{Text(u"Timer1"), 100}));
-    EXPECT_EQ((std::tuple{f.Timer2.name(), f.Timer2.interval()}),
+    EXPECT_EQ((std::tuple{f.Timer2.name(), f.Timer2.design().interval}),
               (std::tuple{Text(u"Timer2"), 2000}));
 }
 
@@ -81,7 +81,7 @@ TEST(WindowDesignTest, clockLoad_createsOneTimerAndNoBar) {
     h.toClock();
     ClockForm& f = h.clock();
     EXPECT_EQ(f.controls().size(), 8U);
-    EXPECT_EQ((std::tuple{f.Timer1.name(), f.Timer1.interval()}),
+    EXPECT_EQ((std::tuple{f.Timer1.name(), f.Timer1.design().interval}),
               (std::tuple{Text(u"Timer1"), 100}));
     EXPECT_EQ(findControl(f, u"shpwaku"), nullptr);
     EXPECT_EQ(findControl(f, u"Timer2"), nullptr);
@@ -152,7 +152,7 @@ TEST(WindowDesignTest, onlyGo_hasAccessKey) {
     h.start();
     for (const auto& control : h.main().controls()) {
         SCOPED_TRACE(kanmeri::testing::utf8(control->name()));
-        EXPECT_EQ(control->accessKey(), control.get() == &h.main().stop ? u'G' : u'\0');
+        EXPECT_EQ(control->design().accessKey, control.get() == &h.main().stop ? u'G' : u'\0');
     }
 }
 

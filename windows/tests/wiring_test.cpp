@@ -165,7 +165,7 @@ TEST(WiringTest, tickAndDraw_sizeAutoSizeLabelsToTheirNewCaptions) {
     h.services.raise(f.stop, f.stop.click);
     const model::Text& shown = f.secdisp.caption();
     EXPECT_EQ(shown, f.fortune.unsei[10]);  // second 5 plus the offset 5 of the digit 3
-    const model::TextExtent text = h.services.oneLine(shown, f.secdisp.font());
+    const model::TextExtent text = h.services.oneLine(shown, f.secdisp.design().font);
     EXPECT_EQ(
         f.secdisp.rect(),
         (model::TwipsRect{600, 4440, static_cast<float>(text.width + 4) * 15, (19 + 4) * 15}));
