@@ -28,6 +28,7 @@ enum class Property { Text, Caption, Value, Geometry, Announcement };
 
 // What a control is to assistive technology (a screen reader).
 enum class Role { None, StaticText, Entry, Button, Option, Group, Graphic, ProgressBar };
+inline constexpr std::size_t kRoles = 8;  // kept with the list above
 
 enum class Alignment { Left, Centre };
 

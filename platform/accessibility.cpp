@@ -2,6 +2,7 @@
 
 #include <QAccessibleWidget>
 #include <QMetaObject>
+#include <array>
 
 #include "platform/control_view.h"
 #include "platform/form_view.h"
@@ -58,25 +59,12 @@ QAccessibleInterface* drawnFactory(const QString& /*className*/, QObject* object
 }  // namespace
 
 QAccessible::Role toAccessibleRole(model::Role role) {
-    switch (role) {
-        case model::Role::StaticText:
-            return QAccessible::StaticText;
-        case model::Role::Entry:
-            return QAccessible::EditableText;
-        case model::Role::Button:
-            return QAccessible::Button;
-        case model::Role::Option:
-            return QAccessible::RadioButton;
-        case model::Role::Group:
-            return QAccessible::Grouping;
-        case model::Role::Graphic:
-            return QAccessible::Graphic;
-        case model::Role::ProgressBar:
-            return QAccessible::ProgressBar;
-        case model::Role::None:
-            break;
-    }
-    return QAccessible::NoRole;
+    static constexpr auto kRoles =
+        std::to_array({QAccessible::NoRole, QAccessible::StaticText, QAccessible::EditableText,
+                       QAccessible::Button, QAccessible::RadioButton, QAccessible::Grouping,
+                       QAccessible::Graphic, QAccessible::ProgressBar});
+    static_assert(kRoles.size() == model::kRoles);
+    return kRoles.at(static_cast<std::size_t>(role));
 }
 
 Announcer::Announcer(QWidget* window) : QWidget(window) {

@@ -1,14 +1,10 @@
 #pragma once
-// What assistive technology (a screen reader, through AT-SPI on Linux) finds
-// of the controls the program draws itself (DrawnControl: labels, shapes):
-// the role, name and description their controls give. Stock widgets keep the
-// toolkit's own accessibility, named and described from their controls too.
-// A drawn control that can be pressed (a label with a Click handler) offers the toolkit's standard
-// press action, which raises its Click exactly as a mouse click on it does, once the call that
-// asked for it has returned, so a handler that opens a modal message box does not hold the caller's
-// reply until the box is closed; its key binding is the control's access key in portable form
-// ("Alt+G"). None of them takes the focus, and none offers a value: nothing a screen reader could
-// invoke changes them. Each window's view is a top-level window (a frame) to it.
+// What assistive technology (AT-SPI on Linux) finds of the controls the
+// program draws itself (DrawnControl): their control's role, name and
+// description. A pressable one offers the standard press action, bound to its
+// access key ("Alt+G"); the press runs once the call has returned, so that a
+// handler's modal box does not hold up the screen reader. None takes the focus
+// or offers a value. Each window's view is a frame to it.
 #include <QAccessible>
 #include <QWidget>
 

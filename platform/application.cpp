@@ -20,8 +20,6 @@ Application::Application(int& argc, char** argv) {
     caretRest_ = std::make_unique<CaretRest>();
 }
 
-Application::~Application() {
-    caretRest_.reset();
-}
+Application::~Application() = default;
 
 }  // namespace kanmeri::platform

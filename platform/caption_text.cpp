@@ -35,9 +35,6 @@ void layOutOneLine(QTextLayout& layout, const QFont& font) {
 
 }  // namespace
 
-CaptionLayout::CaptionLayout() = default;
-CaptionLayout::~CaptionLayout() = default;
-
 int CaptionLayout::oneLineWidth() const {
     return static_cast<int>(std::ceil(advanceWidth() - kSlack));
 }
@@ -78,8 +75,9 @@ int CaptionLayout::layOut(qreal width, bool centred) {
         const int end = lineEnd(start, width);
         auto line = std::make_unique<QTextLayout>(whole_.text().mid(start, end - start));
         layOutOneLine(*line, font_);
-        line->lineAt(0).setPosition(QPointF(
-            offset(start, end), row * lineHeight() + baseline() - line->lineAt(0).ascent()));
+        // Each baseline lies at the foot of its line's em.
+        line->lineAt(0).setPosition(
+            QPointF(offset(start, end), (row + 1) * lineHeight() - line->lineAt(0).ascent()));
         wrapped_.push_back(std::move(line));
         start = end;
     }
@@ -99,14 +97,10 @@ int CaptionLayout::lineEnd(int start, qreal width) const {
     return end;
 }
 
-qreal CaptionLayout::baseline() const {
-    return lineHeight();
-}
-
 void CaptionLayout::placeWhole(qreal x) {
     QTextLine line = whole_.lineAt(0);
     if (line.isValid()) {
-        line.setPosition(QPointF(x, baseline() - line.ascent()));
+        line.setPosition(QPointF(x, lineHeight() - line.ascent()));
     }
 }
 

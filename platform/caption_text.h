@@ -25,11 +25,6 @@ namespace kanmeri::platform {
 
 class CaptionLayout {
 public:
-    CaptionLayout();
-    CaptionLayout(const CaptionLayout&) = delete;
-    CaptionLayout& operator=(const CaptionLayout&) = delete;
-    ~CaptionLayout();
-
     void setText(const QString& text, const QFont& font);
     // Whether it is `text` in `font`, shaped.
     [[nodiscard]] bool holds(const QString& text, const QFont& font) const {
@@ -53,7 +48,6 @@ public:
 
 private:
     [[nodiscard]] int lineEnd(int start, qreal width) const;
-    [[nodiscard]] qreal baseline() const;
     void placeWhole(qreal x);
 
     QFont font_;

@@ -22,14 +22,9 @@ CaretRest::~CaretRest() {
 }
 
 bool CaretRest::eventFilter(QObject* /*watched*/, QEvent* event) {
-    switch (event->type()) {
-        case QEvent::KeyPress:
-        case QEvent::MouseButtonPress:
-        case QEvent::FocusIn:
-            wake();
-            break;
-        default:
-            break;
+    const QEvent::Type type = event->type();
+    if (type == QEvent::KeyPress || type == QEvent::MouseButtonPress || type == QEvent::FocusIn) {
+        wake();
     }
     return false;
 }

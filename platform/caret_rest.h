@@ -14,8 +14,6 @@ namespace kanmeri::platform {
 class CaretRest : public QObject {
 public:
     explicit CaretRest(std::chrono::milliseconds after = std::chrono::seconds(10));
-    CaretRest(const CaretRest&) = delete;
-    CaretRest& operator=(const CaretRest&) = delete;
     ~CaretRest() override;
 
 protected:

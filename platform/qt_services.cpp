@@ -25,22 +25,15 @@ namespace {
 // theme sound).
 class Beeper {
 public:
-    Beeper() = default;
-    Beeper(const Beeper&) = delete;
-    Beeper& operator=(const Beeper&) = delete;
-    ~Beeper() {
-        if (context_ != nullptr) {
-            ca_context_destroy(context_);
-        }
-    }
-
     void beep() {
-        if (!silent_ && context_ == nullptr && ca_context_create(&context_) != CA_SUCCESS) {
-            context_ = nullptr;
-            silent_ = true;
+        if (!silent_ && !context_) {
+            ca_context* made = nullptr;
+            silent_ = ca_context_create(&made) != CA_SUCCESS;
+            context_.reset(silent_ ? nullptr : made);
         }
         if (!silent_) {
-            const int result = ca_context_play(context_, 0, CA_PROP_EVENT_ID, "bell", nullptr);
+            const int result =
+                ca_context_play(context_.get(), 0, CA_PROP_EVENT_ID, "bell", nullptr);
             if (result == CA_SUCCESS) {
                 return;
             }
@@ -52,38 +45,12 @@ public:
     }
 
 private:
-    ca_context* context_ = nullptr;  // made on the first beep
-    bool silent_ = false;            // the library cannot play here
+    struct Destroy {
+        void operator()(ca_context* context) const { ca_context_destroy(context); }
+    };
+    std::unique_ptr<ca_context, Destroy> context_;  // made on the first beep
+    bool silent_ = false;                           // the library cannot play here
 };
-
-}  // namespace
-
-struct QtServices::Impl {
-    explicit Impl(model::Program& p) : program(p), delivery(p) {}
-
-    model::Program& program;
-    Delivery delivery;  // for handlers of no window's: never closed
-    Beeper beeper;
-    std::map<model::Window*, FormView*> views;
-    // One icon per file for the life of the program: a fresh one per load
-    // would leave its pixmaps behind in the toolkit's cache every time.
-    std::map<std::string, QIcon> icons;
-
-    const QIcon& icon(const std::string& path) {
-        auto found = icons.find(path);
-        if (found == icons.end()) {
-            found = icons.emplace(path, QIcon(QString::fromStdString(path))).first;
-        }
-        return found->second;
-    }
-
-    [[nodiscard]] FormView* viewOf(const model::Window& window) const {
-        const auto found = views.find(const_cast<model::Window*>(&window));
-        return found == views.end() ? nullptr : found->second;
-    }
-};
-
-namespace {
 
 // Title bar and borders as the style draws them; the window manager's real
 // frame is not known before the window is first shown.
@@ -95,6 +62,27 @@ void estimateFrame(model::Window& window) {
 }
 
 }  // namespace
+
+struct QtServices::Impl {
+    explicit Impl(model::Program& p) : program(p), delivery(p) {}
+
+    model::Program& program;
+    Delivery delivery;  // for handlers of no window's: never closed
+    Beeper beeper;
+    std::map<model::Window*, FormView*, std::less<>> views;
+    // One icon per file for the life of the program: a fresh one per load
+    // would leave its pixmaps behind in the toolkit's cache every time.
+    std::map<std::string, QIcon> icons;
+
+    const QIcon& icon(const std::string& path) {
+        return icons.try_emplace(path, QString::fromStdString(path)).first->second;
+    }
+
+    [[nodiscard]] FormView* viewOf(const model::Window& window) const {
+        const auto found = views.find(&window);
+        return found == views.end() ? nullptr : found->second;
+    }
+};
 
 QtServices::QtServices(model::Program& program) : impl_(std::make_unique<Impl>(program)) {
     // The model decides when the program ends, not the last hidden window.

@@ -214,20 +214,15 @@ View* make(model::Control& control, Args&&... args) {
 ControlView* makeOf(model::Control& control, Delivery& delivery, QWidget* parent) {
     using K = model::ControlKind;
     switch (control.kind()) {
-        case K::TextBox:
-            return make<EntryWidget, model::TextBox>(control, delivery, parent);
-        case K::Label:
-            return make<LabelWidget, model::Label>(control, delivery, parent);
+        case K::TextBox: return make<EntryWidget, model::TextBox>(control, delivery, parent);
+        case K::Label: return make<LabelWidget, model::Label>(control, delivery, parent);
         case K::CommandButton:
             return make<ButtonWidget, model::CommandButton>(control, delivery, parent);
         case K::OptionButton:
             return make<OptionWidget, model::OptionButton>(control, delivery, parent);
-        case K::Frame:
-            return make<FrameWidget, model::Frame>(control, parent);
-        case K::Shape:
-            return make<ShapeWidget, model::Shape>(control, parent);
-        case K::Timer:
-            return make<TimerView, model::Timer>(control, delivery, parent);
+        case K::Frame: return make<FrameWidget, model::Frame>(control, parent);
+        case K::Shape: return make<ShapeWidget, model::Shape>(control, parent);
+        case K::Timer: return make<TimerView, model::Timer>(control, delivery, parent);
     }
     return nullptr;
 }

@@ -134,27 +134,13 @@ TEST_P(RoleTest, role_followsFromKind) {
     const ControlDesign design{.name = u"c"};
     Control* control = nullptr;
     switch (GetParam().kind) {
-        case ControlKind::TextBox:
-            control = &form().add<TextBox>(design);
-            break;
-        case ControlKind::Label:
-            control = &form().add<Label>(design);
-            break;
-        case ControlKind::CommandButton:
-            control = &form().add<CommandButton>(design);
-            break;
-        case ControlKind::OptionButton:
-            control = &form().add<OptionButton>(design);
-            break;
-        case ControlKind::Frame:
-            control = &form().add<Frame>(design);
-            break;
-        case ControlKind::Shape:
-            control = &form().add<Shape>(design);
-            break;
-        case ControlKind::Timer:
-            control = &form().add<Timer>(design);
-            break;
+        case ControlKind::TextBox: control = &form().add<TextBox>(design); break;
+        case ControlKind::Label: control = &form().add<Label>(design); break;
+        case ControlKind::CommandButton: control = &form().add<CommandButton>(design); break;
+        case ControlKind::OptionButton: control = &form().add<OptionButton>(design); break;
+        case ControlKind::Frame: control = &form().add<Frame>(design); break;
+        case ControlKind::Shape: control = &form().add<Shape>(design); break;
+        case ControlKind::Timer: control = &form().add<Timer>(design); break;
     }
     EXPECT_EQ(control->role(), GetParam().role);
 }

@@ -161,15 +161,9 @@ TEST(AccessibilityTest, barQueries_neverFindAValue) {
                         EXPECT_TRUE(actions->actionNames().isEmpty()) << "the bar offers an action";
                     }
                     break;
-                case Ask::Value:
-                    static_cast<void>(a->valueInterface());
-                    break;
-                case Ask::Text:
-                    static_cast<void>(a->textInterface());
-                    break;
-                case Ask::Valid:
-                    EXPECT_TRUE(a->isValid());
-                    break;
+                case Ask::Value: static_cast<void>(a->valueInterface()); break;
+                case Ask::Text: static_cast<void>(a->textInterface()); break;
+                case Ask::Valid: EXPECT_TRUE(a->isValid()); break;
             }
         }
         EXPECT_EQ(a->valueInterface(), nullptr);

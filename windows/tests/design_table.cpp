@@ -97,13 +97,10 @@ const std::vector<DesignRow> kRows = {
 
 Text shownText(const model::Control& control) {
     switch (control.kind()) {
-        case K::TextBox:
-            return static_cast<const model::TextBox&>(control).text();
+        case K::TextBox: return static_cast<const model::TextBox&>(control).text();
         case K::Shape:
-        case K::Timer:
-            return {};
-        default:
-            return static_cast<const model::CaptionedControl&>(control).caption();
+        case K::Timer: return {};
+        default: return static_cast<const model::CaptionedControl&>(control).caption();
     }
 }
 
