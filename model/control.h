@@ -20,10 +20,9 @@ class Shape;
 enum class ControlKind { TextBox, Label, CommandButton, OptionButton, Frame, Shape, Timer };
 inline constexpr std::size_t kControlKinds = 7;  // kept with the list above
 
-// What changed on a control; passed to the form's observer. Announcement is
-// no change: a control that announces its captions was given one with text
-// (not only blanks), which a screen reader speaks once, even if it is the
-// caption the control had; it follows the notices of the change, if any.
+// What changed on a control, for the form's observer. Announcement follows
+// any change when a control that announces is given a caption that is not
+// blank, even the one it had: a screen reader speaks it once.
 enum class Property { Text, Caption, Value, Geometry, Announcement };
 
 // What a control is to assistive technology (a screen reader).

@@ -24,17 +24,15 @@ Control* Form::firstFocusable() const {
     if (order.empty()) {
         return nullptr;
     }
-    Control* first = order.front();
-    if (first->kind() != ControlKind::OptionButton) {
-        return first;
-    }
     // An option group is one tab stop, held by its selected button.
-    for (OptionButton* button : group(static_cast<OptionButton&>(*first))) {
-        if (button->value()) {
-            return button;
+    if (order.front()->kind() == ControlKind::OptionButton) {
+        for (OptionButton* button : group(static_cast<OptionButton&>(*order.front()))) {
+            if (button->value()) {
+                return button;
+            }
         }
     }
-    return first;
+    return order.front();
 }
 
 std::vector<OptionButton*> Form::group(const OptionButton& button) const {

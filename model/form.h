@@ -34,8 +34,7 @@ public:
         return ref;
     }
 
-    // Controls in creation order; later ones are stacked above earlier ones
-    // of the same layer.
+    // In creation order: later ones stacked above earlier ones.
     [[nodiscard]] const std::vector<std::unique_ptr<Control>>& controls() const {
         return controls_;
     }
@@ -51,8 +50,7 @@ public:
     // True once the window's Load has returned and until it is unloaded.
     [[nodiscard]] bool live() const { return live_; }
 
-    // One observer, the view that draws this form; it hears every property
-    // change of every control.
+    // The one observer (the view that draws the form) hears every change.
     void setObserver(Observer observer) { observer_ = std::move(observer); }
     void notify(Control& control, Property property) const;
 

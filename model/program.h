@@ -19,18 +19,13 @@ public:
     [[nodiscard]] const std::vector<Window*>& windows() const { return windows_; }
     [[nodiscard]] bool anyLoaded() const;
 
-    // The one way in for everything the event loop delivers: `action` raises
-    // an event of `source` (a user's event, a timer tick, a change the user
-    // made to it), and runs only while the source's form is live; with no
-    // source it is a handler of no control's (the program's start, a window's
-    // close box). After the outermost action the retired forms are released,
-    // and the result says whether the program should end now because no
-    // window remains loaded.
-    //
-    // A failure that escapes the action (only a handler without a trap lets
-    // one out) ends the event there and the program goes on; a build with
-    // KANMERI_STRICT_HANDLERS stops the program on it instead, so that the
-    // suite cannot miss one.
+    // The one way in for all the event loop delivers: `action` raises an
+    // event of `source` (user event, timer tick, user's edit) while the
+    // source's form is live; with no source it is a handler of no control's
+    // (the start, a close box). After the outermost action the retired forms
+    // are released; true when no window remains loaded, so the program ends.
+    // A failure that escapes an untrapped handler ends the event there and
+    // the program goes on; a KANMERI_STRICT_HANDLERS build stops instead.
     template <typename Action>
     bool dispatch(const Control* source, Action&& action) {
         ++depth_;

@@ -12,11 +12,9 @@
 
 namespace kanmeri::platform {
 
-// A window's voice to assistive technology: a widget of the window that is
-// never shown and that assistive technology finds as a notification.
-// announce() has a screen reader speak `text` once, at once, without moving
-// the focus or changing anything on screen; the same text again is spoken
-// again.
+// A window's voice to assistive technology: a never-shown widget that it
+// finds as a notification. announce() has a screen reader speak `text` at
+// once, without moving the focus; the same text again is spoken again.
 class Announcer : public QWidget {
     Q_OBJECT
 

@@ -1,14 +1,13 @@
 #pragma once
 // Captions in the fixed layout's own metrics:
-// - lines advance by the font's pixel size (a one-em line), and each line's
-//   baseline lies at the foot of its em (the face's ideographs reach a full
-//   em above the baseline, and its descenders hang below the line);
-// - a line breaks where the sum of the characters' advance widths would pass
-//   the box's width, between any two characters (Japanese text has no word
-//   spaces to wait for); the overhang of a slanted glyph does not count;
+// - lines advance by the font's pixel size, each baseline at the foot of its
+//   em (ideographs fill the em above it; descenders hang below the line);
+// - a line breaks between any two characters where the summed advance widths
+//   would pass the box (Japanese has no word spaces); a slanted glyph's
+//   overhang does not count;
 // - leading and trailing blanks take their place.
-// The caption is shaped when its text or font changes and broken into lines
-// when its width changes; it is drawn as often as needed.
+// A caption is shaped when its text or font changes, broken into lines when
+// its width changes, and drawn as often as needed.
 #include <QFont>
 #include <QList>
 #include <QPointF>
@@ -38,9 +37,8 @@ public:
     // The height of one line: the font's pixel size.
     [[nodiscard]] int lineHeight() const { return font_.pixelSize(); }
 
-    // Breaks the caption into lines of at most `width` pixels of advances
-    // (at least one character a line), each left-aligned or centred in
-    // `width`; returns the number of lines.
+    // Breaks the caption into lines of at most `width` pixels of advances (at
+    // least one character each), left-aligned or centred; the number of lines.
     int layOut(qreal width, bool centred);
 
     // Draws the lines laid out, the first line's top-left at `topLeft`.
@@ -66,9 +64,8 @@ public:
     // Keeps the last few captions it measured, shaped, for layoutFor().
     [[nodiscard]] model::TextExtent oneLine(model::TextView text,
                                             const model::Font& font) const override;
-    // `text` in `font`, shaped: a caption it measured and kept, so that a
-    // label the model has sized is shaped once, at load as on every change;
-    // else shaped anew.
+    // `text` in `font`, shaped: the layout that measured it, if kept, so that
+    // an auto-size label's caption is shaped once; else shaped anew.
     [[nodiscard]] std::unique_ptr<CaptionLayout> layoutFor(const QString& text,
                                                            const QFont& font) const;
 

@@ -1,7 +1,6 @@
 #pragma once
-// What draws one control: a widget (or, for a timer, a QTimer) made from the
-// control by makeView. It follows the control and hands the user's events to
-// the control's handlers through the delivery of its window's view.
+// What draws one control: a widget (for a timer, a QTimer) that follows the
+// control and hands the user's events to its window view's delivery.
 #include <QFrame>
 #include <QKeySequence>
 
@@ -14,16 +13,14 @@ class ControlView {
 public:
     virtual ~ControlView() = default;
 
-    // Follows a change of what the control shows (text, caption, value).
-    // Where it stands and what assistive technology hears of it the window's
-    // view follows alike for every control (FormView).
+    // Follows a change of what the control shows (text, caption, value);
+    // FormView follows its place and accessible name for every kind alike.
     virtual void follow(model::Property /*property*/) {}
 };
 
-// A control the program draws on a plain frame itself (labels and shapes).
-// Assistive technology finds it in the control's role (platform/accessibility.h).
-// A control with an access key is pressed by Alt and that key whenever its
-// window is the active one.
+// A control the program draws itself on a plain frame (labels, shapes), in
+// its control's role to assistive technology (platform/accessibility.h). Alt
+// and its access key press it whenever its window is the active one.
 class DrawnControl : public QFrame, public ControlView {
     Q_OBJECT
 
@@ -42,9 +39,8 @@ private:
     QKeySequence accessKey_;
 };
 
-// The view of `control`, named after it ("name(1)" for a member of a
-// control array), owned by `parent`: the window's view, or the frame's widget
-// for a control inside a frame.
+// The view of `control`, named after it ("name(1)" in a control array), owned
+// by `parent`: the window's view, or the widget of the frame that holds it.
 ControlView* makeView(model::Control& control, Delivery& delivery, QWidget* parent);
 
 }  // namespace kanmeri::platform

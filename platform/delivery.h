@@ -1,10 +1,8 @@
 #pragma once
-// The one way from a widget to a handler. Every user event and timer tick
-// runs through the program's dispatch (model/program.h), and when a dispatch
-// leaves no window loaded the event loop ends with status 0. Each window's
-// view has its own delivery and closes it when the window unloads: from then
-// on its widgets deliver nothing, so no late event of a view that is going
-// away ever touches the controls it drew.
+// The one way from a widget to a handler: Program::dispatch, ending the event
+// loop with status 0 once none of the windows is loaded. Each window's view
+// closes its own delivery when the window unloads, so that no late event of
+// a view that is going away touches the controls it drew.
 #include <QCoreApplication>
 #include <functional>
 

@@ -1,10 +1,8 @@
 #pragma once
 // The view of one loaded window: a fixed-size top-level widget that draws the
-// background picture and holds one view per control, made and stacked in the
-// form's order (later controls above earlier ones). It is passive: it follows
-// the form and hands every user event to the model through its own delivery.
-// After detach() it delivers nothing and touches the model no more; it may be
-// destroyed before or after the window it draws.
+// background picture and holds one view per control, stacked in the form's
+// order. It follows the form and hands every user event to its own delivery;
+// after detach() it touches the model no more, and may outlive the window.
 #include <QColor>
 #include <QIcon>
 #include <QImage>
@@ -32,8 +30,7 @@ public:
     void focus(const model::Control& control);
     // Gives the focus to the first focusable control.
     void start();
-    // After its window has unloaded (which ends the form's notices): stops the
-    // timers, delivers nothing more and stops following the window's position.
+    // After its window has unloaded: stops the timers and delivers nothing more.
     void detach();
 
 protected:
@@ -48,8 +45,7 @@ private:
     };
 
     void setUpWindow();
-    // Follows a change of `control`: its view what it shows, and the widget
-    // where it stands and what assistive technology hears of it.
+    // Its view follows what it shows; the widget where it stands and its name.
     void follow(const model::Control& control, model::Property property);
     [[nodiscard]] QWidget* widgetFor(const model::Control& control) const;
     void place();

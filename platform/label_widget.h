@@ -1,12 +1,9 @@
 #pragma once
-// A label: its caption drawn over the window's picture (no background of its
-// own) in the layout's caption metrics (platform/caption_text.h), optionally
-// inside a 2 px sunken panel. The caption's lines are as wide as the inner
-// box and start at the label's top edge, border or not: a bordered label is
-// its pixel size plus 4 px high, and its text's descent needs the room that
-// the border leaves below. The caption is clipped to the whole label. An
-// auto-size label's size is the model's, measured by CaptionMeasure with the
-// same layout that draws it.
+// A label: its caption drawn over the window's picture in the caption metrics
+// (platform/caption_text.h), optionally in a 2 px sunken panel. The lines are
+// as wide as the inner box and start at the label's top edge, border or not
+// (the descent takes the room the border leaves below); the caption is
+// clipped to the label. An auto-size label draws the layout that measured it.
 #include "model/controls.h"
 #include "platform/caption_text.h"
 #include "platform/control_view.h"
@@ -41,8 +38,7 @@ private:
     Delivery& delivery_;
     const bool pressable_;
     const bool centred_;
-    mutable std::unique_ptr<CaptionLayout>
-        caption_;  // shaped when next needed; null after a change
+    mutable std::unique_ptr<CaptionLayout> caption_;  // null until next drawn
     bool pressed_ = false;
 };
 

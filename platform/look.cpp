@@ -20,13 +20,12 @@ QRect toPixels(const model::TwipsRect& rect) {
 
 namespace {
 
-// The Japanese Gothic face, or the first installed of the proportional
-// Gothic faces that may stand in for it. Only when none is installed are they
-// all asked for, so that the toolkit's own substitute stays proportional.
-// Naming faces that are not installed, or further faces after one that is,
-// makes the toolkit ask fontconfig for substitutes of every style of every
-// font while the first window is being drawn; a character missing from the
-// face is still drawn from a substitute, looked up when it is first needed.
+// The first installed of the Gothic faces, or all of them when none is, so
+// that the toolkit's substitute stays proportional. Naming faces that are not
+// installed, or more after one that is, has the toolkit ask fontconfig for
+// substitutes of every style of every font while the first window is drawn;
+// a character missing from the face still comes from a substitute, when first
+// needed.
 const QStringList& gothicFamilies() {
     static const QStringList families = [] {
         QStringList wanted{QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("MS PGothic"),

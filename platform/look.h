@@ -17,10 +17,9 @@ namespace kanmeri::platform {
 [[nodiscard]] float toTwips(int pixels);
 [[nodiscard]] QRect toPixels(const model::TwipsRect& rect);
 
-// The design font in pixels at 96 dots per inch, so the fixed layout holds at
-// any screen resolution, in the Japanese Gothic face or the first installed
-// of the proportional Gothic faces that stand in for it (MS PGothic,
-// IPAPGothic, VL PGothic, Noto Sans CJK JP). Needs the application object.
+// The design font in pixels at 96 dots per inch, so that the fixed layout
+// holds at any resolution, in the first installed of the proportional Japanese
+// Gothic faces (platform/look.cpp). Needs the application object.
 [[nodiscard]] QFont toFont(const model::Font& font);
 
 [[nodiscard]] QColor toColour(model::Rgb rgb);

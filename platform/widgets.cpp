@@ -1,5 +1,5 @@
-// The views of the controls that need no more than a stock widget or a
-// frame, and the factory that makes the view of any control.
+// The views of the controls that a stock widget draws, and the factory that
+// makes the view of any control.
 #include <QAccessible>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -27,15 +27,13 @@ bool isEnter(const QKeyEvent& event) {
     return event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter;
 }
 
-// A single-line text box. Every typed character reaches the model's KeyPress
-// before the text changes, and the edit the key made reaches the model right
-// after; an edit of no key's (a paste by mouse, a drop, the context menu)
-// reaches it as it happens. Both Enter keys give 13, insert nothing and press
-// no button. The input method is kept off: the entries take ASCII dates and
-// digits.
+// A single-line text box. A typed character reaches KeyPress before the text
+// changes, and the key's edit reaches the model right after; other edits
+// (paste by mouse, drop, context menu) as they happen. Both Enter keys give
+// 13, insert nothing and press no button. No input method: the entries take
+// ASCII dates and digits.
 class EntryWidget : public QLineEdit, public ControlView {
-    // The text and caret as they stand, as the model's edit; an unchanged
-    // text raises nothing there.
+    // The text and caret as they stand, as the model's edit.
     [[nodiscard]] auto edited() {
         const auto caret = static_cast<std::size_t>(cursorPosition());
         return std::bind_front(&model::TextBox::edit, &box_, toText(text()), caret);
@@ -55,30 +53,27 @@ public:
     }
 
     void follow(model::Property property) override {
-        if (property == model::Property::Text) {
-            // The user's own edit comes back here unchanged; only a handler's
-            // assignment moves the caret (to where the model put it).
-            if (const QString next = toQString(box_.text()); next != text()) {
-                const QSignalBlocker quiet(this);
-                // Only the entry with the focus tells assistive technology of
-                // a handler's text: a screen reader takes a change in another
-                // child of the active window for the focus going there, without
-                // a word, and then does not name the entry when the handler
-                // gives it the focus right after (as after a message box).
-                const bool untold = !hasFocus();
-                const auto told = untold ? QAccessible::installUpdateHandler(ignore) : nullptr;
-                setText(next);
-                setCursorPosition(static_cast<int>(box_.caret()));
-                if (untold) {
-                    QAccessible::installUpdateHandler(told);
-                }
-            }
+        // The user's own edit comes back unchanged; only a handler's moves the caret.
+        const QString next = toQString(box_.text());
+        if (property != model::Property::Text || next == text()) {
+            return;
+        }
+        const QSignalBlocker quiet(this);
+        // Only the entry with the focus tells assistive technology: a screen
+        // reader takes a change elsewhere in the active window for a silent
+        // move of the focus, and then does not name the entry when the handler
+        // focuses it right after (as after a message box).
+        const bool untold = !hasFocus();
+        const auto told = untold ? QAccessible::installUpdateHandler(ignore) : nullptr;
+        setText(next);
+        setCursorPosition(static_cast<int>(box_.caret()));
+        if (untold) {
+            QAccessible::installUpdateHandler(told);
         }
     }
 
     [[nodiscard]] QVariant inputMethodQuery(Qt::InputMethodQuery query) const override {
-        // Qt 6 line edits ignore WA_InputMethodEnabled; this is what the
-        // input method actually asks.
+        // Qt 6 line edits ignore WA_InputMethodEnabled; the input method asks this.
         return query == Qt::ImEnabled ? QVariant(false) : QLineEdit::inputMethodQuery(query);
     }
 
