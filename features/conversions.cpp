@@ -1,5 +1,6 @@
 #include "features/conversions.h"
 
+#include <algorithm>
 #include <charconv>
 #include <chrono>
 #include <cmath>
@@ -26,53 +27,35 @@ bool isDigit(char16_t c) {
     return c >= u'0' && c <= u'9';
 }
 
-// Reads a text left to right; every step looks at one code unit at most once,
-// so no input, however long, costs more than one pass.
-class Cursor {
-public:
-    explicit Cursor(model::TextView text) : text_(text) {}
+model::TextView withoutSpaces(model::TextView text) {
+    const std::size_t first = text.find_first_not_of(u' ');
+    if (first == model::TextView::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(u' ') - first + 1);
+}
 
-    void skipSpaces() {
-        while (pos_ < text_.size() && text_[pos_] == u' ') {
-            ++pos_;
-        }
+// Drops from `text` its leading run of `least` to `most` ASCII digits and
+// gives their value; a shorter or longer run fails.
+int takeNumber(model::TextView& text, std::size_t least, std::size_t most) {
+    const std::size_t count = std::min(text.find_first_not_of(u"0123456789"), text.size());
+    if (count < least || count > most) {
+        typeMismatch();
     }
-    bool take(char16_t c) {
-        if (pos_ < text_.size() && text_[pos_] == c) {
-            ++pos_;
-            return true;
-        }
-        return false;
+    int value = 0;
+    for (const char16_t digit : text.substr(0, count)) {
+        value = value * 10 + (digit - u'0');
     }
-    // At least `least` and at most `most` digits; fewer fail, more stay unread.
-    int number(int least, int most) {
-        int value = 0;
-        int count = 0;
-        while (count < most && pos_ < text_.size() && isDigit(text_[pos_])) {
-            value = value * 10 + (text_[pos_] - u'0');
-            ++pos_;
-            ++count;
-        }
-        if (count < least) {
-            typeMismatch();
-        }
-        return value;
-    }
-    // Digits as ASCII, appended to `out`; the count read.
-    std::size_t digits(std::string& out) {
-        const std::size_t from = pos_;
-        while (pos_ < text_.size() && isDigit(text_[pos_])) {
-            out.push_back(static_cast<char>(text_[pos_]));
-            ++pos_;
-        }
-        return pos_ - from;
-    }
-    [[nodiscard]] bool atEnd() const { return pos_ == text_.size(); }
+    text.remove_prefix(count);
+    return value;
+}
 
-private:
-    model::TextView text_;
-    std::size_t pos_ = 0;
-};
+void takeSlash(model::TextView& text) {
+    if (!text.starts_with(u'/')) {
+        typeMismatch();
+    }
+    text.remove_prefix(1);
+}
 
 // The proleptic Gregorian calendar of the standard library.
 std::chrono::year_month_day civil(int year, int month, int day) {
@@ -91,19 +74,13 @@ std::int16_t checked16(int value) {
 }  // namespace
 
 model::Date dateFromText(model::TextView text) {
-    Cursor in(text);
-    in.skipSpaces();
-    const int year = in.number(3, 4);
-    if (!in.take(u'/')) {
-        typeMismatch();
-    }
-    const int month = in.number(1, 2);
-    if (!in.take(u'/')) {
-        typeMismatch();
-    }
-    const int day = in.number(1, 2);
-    in.skipSpaces();
-    if (!in.atEnd() || year < 100 || !civil(year, month, day).ok()) {
+    text = withoutSpaces(text);
+    const int year = takeNumber(text, 3, 4);
+    takeSlash(text);
+    const int month = takeNumber(text, 1, 2);
+    takeSlash(text);
+    const int day = takeNumber(text, 1, 2);
+    if (!text.empty() || year < 100 || !civil(year, month, day).ok()) {
         typeMismatch();
     }
     return {year, month, day};
@@ -115,35 +92,31 @@ int weekdayOf(model::Date date) {
 }
 
 double numberFromText(model::TextView text) {
-    Cursor in(text);
-    in.skipSpaces();
-    const bool negative = in.take(u'-');
-    if (!negative) {
-        (void)in.take(u'+');
+    text = withoutSpaces(text);
+    const bool negative = text.starts_with(u'-');
+    if (negative || text.starts_with(u'+')) {
+        text.remove_prefix(1);
     }
     std::string ascii;
-    const std::size_t whole = in.digits(ascii);
-    const bool nonzeroWhole = ascii.find_first_not_of('0') != std::string::npos;
-    std::size_t fraction = 0;
-    if (in.take(u'.')) {
-        ascii.push_back('.');
-        fraction = in.digits(ascii);
-    }
-    in.skipSpaces();
-    if (!in.atEnd() || whole + fraction == 0) {
-        typeMismatch();
+    for (const char16_t c : text) {
+        if (!isDigit(c) && c != u'.') {
+            typeMismatch();
+        }
+        ascii.push_back(static_cast<char>(c));
     }
     double value = 0.0;
-    const auto [end, error] =
-        std::from_chars(ascii.data(), ascii.data() + ascii.size(), value, std::chars_format::fixed);
+    const char* const end = ascii.data() + ascii.size();
+    const auto [stop, error] = std::from_chars(ascii.data(), end, value, std::chars_format::fixed);
+    if (stop != end || error == std::errc::invalid_argument) {
+        typeMismatch();
+    }
     if (error == std::errc::result_out_of_range) {
-        // Beyond the range of a double is a failure; below it is zero.
-        if (nonzeroWhole) {
+        // Beyond the range of a double (a nonzero digit before any point) is a
+        // failure; below it is zero.
+        if (ascii.find_first_not_of('0') < ascii.find('.')) {
             overflow();
         }
         value = 0.0;
-    } else if (error != std::errc{} || end != ascii.data() + ascii.size()) {
-        typeMismatch();
     }
     return negative ? -value : value;
 }
@@ -155,11 +128,9 @@ std::int16_t roundToInteger(double value) {
     // Done by hand so that the result does not depend on the rounding mode.
     const double below = std::floor(value);
     const double rest = value - below;
-    double rounded = below;
-    if (rest > 0.5 || (rest == 0.5 && std::fmod(below, 2.0) != 0.0)) {
-        rounded = below + 1.0;
-    }
-    return checked16(static_cast<int>(rounded));
+    const int whole = static_cast<int>(below);
+    const bool up = rest > 0.5 || (rest == 0.5 && whole % 2 != 0);
+    return checked16(up ? whole + 1 : whole);
 }
 
 std::int16_t add16(std::int16_t a, std::int16_t b) {

@@ -11,47 +11,20 @@ constexpr model::TextView kMargin = u"  ";
 
 // `value` as exactly `width` ASCII digits, zero-padded on the left.
 void appendDigits(model::Text& out, int value, int width) {
-    const std::size_t end = out.size() + static_cast<std::size_t>(width);
-    out.resize(end);
-    for (std::size_t at = end; at > end - static_cast<std::size_t>(width); --at) {
-        out[at - 1] = static_cast<char16_t>(u'0' + value % 10);
+    out.append(static_cast<std::size_t>(width), u'0');
+    for (auto digit = out.rbegin(); digit != out.rbegin() + width; ++digit) {
+        *digit = static_cast<char16_t>(u'0' + value % 10);
         value /= 10;
     }
 }
 
-void appendDate(model::Text& out, model::Date date) {
-    appendDigits(out, date.year, 4);
-    out += u'年';
-    appendDigits(out, date.month, 2);
-    out += u'月';
-    appendDigits(out, date.day, 2);
-    out += u"日(";
-    out += kWeekdayNames.at(static_cast<std::size_t>(weekdayOf(date) - 1));
-    out += u')';
-}
-
-void appendClock(model::Text& out, int hour, model::TimeOfDay time) {
+model::Text clockText(int hour, model::TimeOfDay time) {
+    model::Text out;
     appendDigits(out, hour, 2);
     out += u':';
     appendDigits(out, time.minute, 2);
     out += u':';
     appendDigits(out, time.second, 2);
-}
-
-void append12(model::Text& out, model::TimeOfDay time) {
-    const int hour = time.hour % 12 == 0 ? 12 : time.hour % 12;
-    appendClock(out, hour, time);
-    out += time.hour < 12 ? u" (AM)" : u" (PM)";
-}
-
-void append24(model::Text& out, model::TimeOfDay time) {
-    appendClock(out, time.hour, time);
-}
-
-template <typename Value>
-model::Text text(void (*append)(model::Text&, Value), Value value) {
-    model::Text out;
-    append(out, value);
     return out;
 }
 
@@ -62,15 +35,25 @@ model::Text framed(const model::Text& text) {
 }  // namespace
 
 model::Text dateText(model::Date date) {
-    return text(appendDate, date);
+    model::Text out;
+    appendDigits(out, date.year, 4);
+    out += u'年';
+    appendDigits(out, date.month, 2);
+    out += u'月';
+    appendDigits(out, date.day, 2);
+    out += u"日(";
+    out += kWeekdayNames.at(static_cast<std::size_t>(weekdayOf(date) - 1));
+    out += u')';
+    return out;
 }
 
 model::Text time12Text(model::TimeOfDay time) {
-    return text(append12, time);
+    const int hour = time.hour % 12 == 0 ? 12 : time.hour % 12;
+    return clockText(hour, time) + (time.hour < 12 ? u" (AM)" : u" (PM)");
 }
 
 model::Text time24Text(model::TimeOfDay time) {
-    return text(append24, time);
+    return clockText(time.hour, time);
 }
 
 void Timer1_Timer(ClockDisplay display, const model::Clock& clock) {

@@ -134,12 +134,12 @@ TEST(NumberFromText, numberForms_readTheirValue) {
 
 TEST(NumberFromText, otherTexts_fail) {
     const std::vector<BadText> rows = {
-        {"empty", u""},         {"blanks", u"  "},      {"plusOnly", u"+"},
-        {"minusOnly", u"-"},    {"pointOnly", u"."},    {"exponent", u"1e1"},
-        {"letter", u"a"},       {"digitLetter", u"1a"}, {"fullWidth", u"５"},
-        {"twoNumbers", u"1 2"}, {"signApart", u"- 5"},  {"hex", u"0x5"},
-        {"comma", u"1,5"},      {"twoSigns", u"+-1"},   {"nul", model::Text(u"5\0", 2)},
-        {"infinity", u"inf"},
+        {"empty", u""},         {"blanks", u"  "},       {"plusOnly", u"+"},
+        {"minusOnly", u"-"},    {"pointOnly", u"."},     {"exponent", u"1e1"},
+        {"letter", u"a"},       {"digitLetter", u"1a"},  {"fullWidth", u"５"},
+        {"twoNumbers", u"1 2"}, {"signApart", u"- 5"},   {"hex", u"0x5"},
+        {"comma", u"1,5"},      {"twoSigns", u"+-1"},    {"nul", model::Text(u"5\0", 2)},
+        {"infinity", u"inf"},   {"twoPoints", u"1.2.3"}, {"pointAfterPoint", u"5.."},
     };
     for (const BadText& row : rows) {
         SCOPED_TRACE(row.name);
@@ -147,6 +147,9 @@ TEST(NumberFromText, otherTexts_fail) {
     }
     EXPECT_EQ(failureOf([] { (void)numberFromText(model::Text(1 << 20, u'9')); }),
               Failure::Kind::Overflow);
+    // Beyond a double's range, but with a second point it is no number at all.
+    EXPECT_EQ(failureOf([] { (void)numberFromText(model::Text(400, u'9') + u".5.5"); }),
+              Failure::Kind::TypeMismatch);
 }
 
 TEST(RoundToInteger, halves_goToTheEvenNeighbour) {
