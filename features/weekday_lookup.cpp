@@ -3,7 +3,6 @@
 #include <exception>
 
 #include "features/conversions.h"
-#include "model/failure.h"
 
 namespace kanmeri::features {
 

@@ -7,7 +7,6 @@
 #include <optional>
 
 #include "model/appearance.h"
-#include "model/event.h"
 #include "model/geometry.h"
 #include "model/text.h"
 

@@ -41,12 +41,6 @@ void Label::captionChanged() {
     setRect(next);
 }
 
-CommandButton::CommandButton(Form& form, ControlDesign design)
-    : CaptionedControl(form, ControlKind::CommandButton, std::move(design)) {}
-
-Frame::Frame(Form& form, ControlDesign design)
-    : CaptionedControl(form, ControlKind::Frame, std::move(design)) {}
-
 OptionButton::OptionButton(Form& form, ControlDesign design)
     : CaptionedControl(form, ControlKind::OptionButton, std::move(design)),
       value_(this->design().selected) {}
@@ -68,9 +62,6 @@ void OptionButton::select() {
     }
 }
 
-Shape::Shape(Form& form, ControlDesign design)
-    : Control(form, ControlKind::Shape, std::move(design)) {}
-
 void Shape::setWidth(float twips) {
     TwipsRect next = rect();
     next.width = twips;
@@ -86,8 +77,5 @@ Text Shape::description() const {
     const std::string digits = std::to_string(std::clamp(percent, 0L, 100L)) + "%";
     return {digits.begin(), digits.end()};
 }
-
-Timer::Timer(Form& form, ControlDesign design)
-    : Control(form, ControlKind::Timer, std::move(design)) {}
 
 }  // namespace kanmeri::model

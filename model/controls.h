@@ -1,7 +1,10 @@
 #pragma once
 // The seven kinds of control and their run-time surface. Each is made from
 // its design row (ControlDesign) on a form.
+#include <utility>
+
 #include "model/control.h"
+#include "model/event.h"
 
 namespace kanmeri::model {
 
@@ -49,7 +52,8 @@ private:
 
 class CommandButton : public CaptionedControl {
 public:
-    CommandButton(Form& form, ControlDesign design);
+    CommandButton(Form& form, ControlDesign design)
+        : CaptionedControl(form, ControlKind::CommandButton, std::move(design)) {}
 
     [[nodiscard]] bool canTakeFocus() const override { return true; }
 
@@ -59,7 +63,8 @@ public:
 // A container of option buttons; the buttons inside one frame are one group.
 class Frame : public CaptionedControl {
 public:
-    Frame(Form& form, ControlDesign design);
+    Frame(Form& form, ControlDesign design)
+        : CaptionedControl(form, ControlKind::Frame, std::move(design)) {}
 };
 
 class OptionButton : public CaptionedControl {
@@ -79,7 +84,8 @@ private:
 
 class Shape : public Control {
 public:
-    Shape(Form& form, ControlDesign design);
+    Shape(Form& form, ControlDesign design)
+        : Control(form, ControlKind::Shape, std::move(design)) {}
 
     [[nodiscard]] float width() const { return rect().width; }
     // Keeps the left edge; notifies Property::Geometry on a change.
@@ -92,7 +98,8 @@ public:
 // Ticks every interval while its window is loaded (see Program::dispatch).
 class Timer : public Control {
 public:
-    Timer(Form& form, ControlDesign design);
+    Timer(Form& form, ControlDesign design)
+        : Control(form, ControlKind::Timer, std::move(design)) {}
 
     Event<> timer;
 };

@@ -4,7 +4,6 @@
 // survives.
 #include <functional>
 #include <memory>
-#include <optional>
 #include <utility>
 #include <vector>
 

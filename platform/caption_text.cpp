@@ -2,7 +2,6 @@
 
 #include <QPainter>
 #include <QTextOption>
-#include <algorithm>
 #include <cmath>
 
 #include "platform/look.h"
@@ -31,6 +30,15 @@ void layOutOneLine(QTextLayout& layout, const QFont& font) {
         line.setLineWidth(kOneLine);
     }
     layout.endLayout();
+}
+
+// Puts the line of `layout` at `x` in row `row`, its baseline at the foot of
+// the row's em.
+void place(QTextLayout& layout, qreal x, int row, int em) {
+    QTextLine line = layout.lineAt(0);
+    if (line.isValid()) {
+        line.setPosition(QPointF(x, (row + 1) * em - line.ascent()));
+    }
 }
 
 }  // namespace
@@ -68,16 +76,14 @@ int CaptionLayout::layOut(qreal width, bool centred) {
     };
     const int length = static_cast<int>(whole_.text().size());
     if (advanceWidth() <= width + kSlack) {
-        placeWhole(offset(0, length));
+        place(whole_, offset(0, length), 0, lineHeight());
         return 1;
     }
     for (int start = 0, row = 0; start < length; ++row) {
         const int end = lineEnd(start, width);
         auto line = std::make_unique<QTextLayout>(whole_.text().mid(start, end - start));
         layOutOneLine(*line, font_);
-        // Each baseline lies at the foot of its line's em.
-        line->lineAt(0).setPosition(
-            QPointF(offset(start, end), (row + 1) * lineHeight() - line->lineAt(0).ascent()));
+        place(*line, offset(start, end), row, lineHeight());
         wrapped_.push_back(std::move(line));
         start = end;
     }
@@ -97,13 +103,6 @@ int CaptionLayout::lineEnd(int start, qreal width) const {
     return end;
 }
 
-void CaptionLayout::placeWhole(qreal x) {
-    QTextLine line = whole_.lineAt(0);
-    if (line.isValid()) {
-        line.setPosition(QPointF(x, lineHeight() - line.ascent()));
-    }
-}
-
 void CaptionLayout::draw(QPainter& painter, QPointF topLeft) const {
     // Drawn on every clock tick: no list of lines is made for it.
     if (wrapped_.empty()) {
@@ -115,24 +114,15 @@ void CaptionLayout::draw(QPainter& painter, QPointF topLeft) const {
 }
 
 model::TextExtent CaptionMeasure::oneLine(model::TextView text, const model::Font& font) const {
-    auto layout = std::make_unique<CaptionLayout>();
-    layout->setText(toQString(text), toFont(font));
-    const model::TextExtent extent{layout->oneLineWidth(), layout->lineHeight()};
-    if (kept_.size() == kKept) {
-        kept_.erase(kept_.begin());
-    }
-    kept_.push_back(std::move(layout));
-    return extent;
+    last_ = std::make_unique<CaptionLayout>();
+    last_->setText(toQString(text), toFont(font));
+    return {last_->oneLineWidth(), last_->lineHeight()};
 }
 
 std::unique_ptr<CaptionLayout> CaptionMeasure::layoutFor(const QString& text,
                                                          const QFont& font) const {
-    const auto found = std::find_if(kept_.begin(), kept_.end(),
-                                    [&](const auto& kept) { return kept->holds(text, font); });
-    if (found != kept_.end()) {
-        auto layout = std::move(*found);
-        kept_.erase(found);
-        return layout;
+    if (last_ && last_->holds(text, font)) {
+        return std::move(last_);
     }
     auto layout = std::make_unique<CaptionLayout>();
     layout->setText(text, font);

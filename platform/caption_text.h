@@ -46,7 +46,6 @@ public:
 
 private:
     [[nodiscard]] int lineEnd(int start, qreal width) const;
-    void placeWhole(qreal x);
 
     QFont font_;
     QTextLayout whole_;       // shaped on one line; drawn as it is when it fits
@@ -61,18 +60,16 @@ private:
 // as the windows draw it (toFont).
 class CaptionMeasure : public model::TextMeasure {
 public:
-    // Keeps the last few captions it measured, shaped, for layoutFor().
+    // Keeps the caption it measured last, shaped, for layoutFor().
     [[nodiscard]] model::TextExtent oneLine(model::TextView text,
                                             const model::Font& font) const override;
-    // `text` in `font`, shaped: the layout that measured it, if kept, so that
-    // an auto-size label's caption is shaped once; else shaped anew.
+    // `text` in `font`, shaped: the layout that measured it last, so that a
+    // running label's new caption is shaped once; else shaped anew.
     [[nodiscard]] std::unique_ptr<CaptionLayout> layoutFor(const QString& text,
                                                            const QFont& font) const;
 
 private:
-    // As many as a window has auto-size labels, and to spare.
-    static constexpr std::size_t kKept = 4;
-    mutable std::vector<std::unique_ptr<CaptionLayout>> kept_;  // oldest first
+    mutable std::unique_ptr<CaptionLayout> last_;
 };
 
 }  // namespace kanmeri::platform
