@@ -87,9 +87,6 @@ public:
     // Moves or resizes the control; notifies Property::Geometry on a change.
     void setRect(const TwipsRect& rect);
 
-    // Whether the control can hold the keyboard focus.
-    [[nodiscard]] virtual bool canTakeFocus() const { return false; }
-
 protected:
     Control(Form& form, ControlKind kind, ControlDesign design);
     void notify(Property property);

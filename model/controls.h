@@ -23,8 +23,6 @@ public:
     // fires when the text differs.
     void edit(Text text, std::size_t caret);
 
-    [[nodiscard]] bool canTakeFocus() const override { return true; }
-
     Event<> change;
     Event<> click;
     Event<std::int16_t> keyPress;
@@ -55,8 +53,6 @@ public:
     CommandButton(Form& form, ControlDesign design)
         : CaptionedControl(form, ControlKind::CommandButton, std::move(design)) {}
 
-    [[nodiscard]] bool canTakeFocus() const override { return true; }
-
     Event<> click;
 };
 
@@ -75,8 +71,6 @@ public:
     // Selects this button and clears the others of its group; notifies
     // Property::Value for every button whose value changed.
     void select();
-
-    [[nodiscard]] bool canTakeFocus() const override { return true; }
 
 private:
     bool value_;

@@ -9,7 +9,10 @@ namespace kanmeri::model {
 std::vector<Control*> Form::tabOrder() const {
     std::vector<Control*> order;
     for (const auto& control : controls_) {
-        if (control->canTakeFocus() && control->design().tab >= 0) {
+        const ControlKind kind = control->kind();
+        const bool focusable = kind == ControlKind::TextBox || kind == ControlKind::CommandButton ||
+                               kind == ControlKind::OptionButton;
+        if (focusable && control->design().tab >= 0) {
             order.push_back(control.get());
         }
     }

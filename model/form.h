@@ -38,7 +38,7 @@ public:
         return controls_;
     }
 
-    // Focusable controls by tab position.
+    // The controls that take the focus (text boxes, buttons, options) by tab position.
     [[nodiscard]] std::vector<Control*> tabOrder() const;
     // Where the focus goes at load: the first control in tab order that can
     // take it, and for an option group its selected button.

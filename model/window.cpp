@@ -41,9 +41,6 @@ void Window::releaseRetired() {
 void Window::centre(ScreenSize screen) {
     left_ = (screen.width - width()) / 2.0F;
     top_ = (screen.height - height()) / 2.0F;
-    if (positionObserver_) {
-        positionObserver_();
-    }
 }
 
 void Window::setFrameExtent(float width, float height) {

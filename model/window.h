@@ -1,7 +1,6 @@
 #pragma once
 // A window: a single instance that is loaded, unloaded and loaded again. Its
 // outer position and size are single-precision twips.
-#include <functional>
 #include <memory>
 #include <string>
 
@@ -51,17 +50,13 @@ public:
     [[nodiscard]] float height() const { return design_.clientHeight + frameHeight_; }
     // Left = (screen width - Width) / 2 and Top = (screen height - Height) / 2
     // in single precision, from the outer size; a window larger than the
-    // screen gets a negative position, set as computed.
+    // screen gets a negative position, set as computed. Called by the Load
+    // handler, so that the window's view is shown where it says.
     void centre(ScreenSize screen);
 
     // The non-client part of the outer size (title bar and borders), in twips,
     // as the platform knows or estimates it; zero until it says.
     void setFrameExtent(float width, float height);
-
-    // Hears each new position.
-    void setPositionObserver(std::function<void()> observer) {
-        positionObserver_ = std::move(observer);
-    }
 
 protected:
     [[nodiscard]] virtual std::unique_ptr<Form> createForm() = 0;
@@ -78,7 +73,6 @@ private:
     float top_ = 0;
     float frameWidth_ = 0;
     float frameHeight_ = 0;
-    std::function<void()> positionObserver_;
 };
 
 }  // namespace kanmeri::model

@@ -26,25 +26,23 @@ FormView::FormView(model::Window& window, model::Program& program, std::function
         setWindowIcon(icon);
     }
     // A frame comes before the controls inside it, so their parent exists.
-    QWidget* previous = nullptr;
     for (const auto& control : form_.controls()) {
         QWidget* parent = control->parent() != nullptr ? widgetFor(*control->parent()) : this;
         ControlView* view = makeView(*control, delivery_, parent);
         views_[control.get()] = {view, dynamic_cast<QWidget*>(view)};
         follow(*control, model::Property::Geometry);
     }
+    QWidget* previous = nullptr;
     for (model::Control* control : form_.tabOrder()) {
-        if (QWidget* widget = widgetFor(*control); widget != nullptr) {
-            if (previous != nullptr) {
-                setTabOrder(previous, widget);
-            }
-            previous = widget;
+        QWidget* widget = widgetFor(*control);
+        if (previous != nullptr) {
+            setTabOrder(previous, widget);
         }
+        previous = widget;
     }
     form_.setObserver(
         [this](model::Control& control, model::Property property) { follow(control, property); });
-    window_.setPositionObserver([this] { place(); });
-    place();
+    move(toPixels(window_.left()), toPixels(window_.top()));
 }
 
 void FormView::setUpWindow() {
@@ -97,10 +95,6 @@ QWidget* FormView::widgetFor(const model::Control& control) const {
     return found == views_.end() ? nullptr : found->second.widget;
 }
 
-void FormView::place() {
-    move(toPixels(window_.left()), toPixels(window_.top()));
-}
-
 void FormView::focus(const model::Control& control) {
     if (QWidget* widget = widgetFor(control)) {
         widget->setFocus(Qt::OtherFocusReason);
@@ -118,7 +112,6 @@ void FormView::detach() {
     for (QTimer* timer : findChildren<QTimer*>(Qt::FindDirectChildrenOnly)) {
         timer->stop();
     }
-    window_.setPositionObserver({});
 }
 
 void FormView::paintEvent(QPaintEvent* event) {

@@ -48,7 +48,6 @@ private:
     // Its view follows what it shows; the widget where it stands and its name.
     void follow(const model::Control& control, model::Property property);
     [[nodiscard]] QWidget* widgetFor(const model::Control& control) const;
-    void place();
 
     model::Window& window_;
     model::Form& form_;

@@ -21,12 +21,6 @@ namespace kanmeri::platform {
 
 namespace {
 
-void ignore(QAccessibleEvent* /*event*/) {}
-
-bool isEnter(const QKeyEvent& event) {
-    return event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter;
-}
-
 // A single-line text box. A typed character reaches KeyPress before the text
 // changes, and the key's edit reaches the model right after; other edits
 // (paste by mouse, drop, context menu) as they happen. Both Enter keys give
@@ -64,7 +58,8 @@ public:
         // move of the focus, and then does not name the entry when the handler
         // focuses it right after (as after a message box).
         const bool untold = !hasFocus();
-        const auto told = untold ? QAccessible::installUpdateHandler(ignore) : nullptr;
+        const auto told =
+            untold ? QAccessible::installUpdateHandler([](QAccessibleEvent*) {}) : nullptr;
         setText(next);
         setCursorPosition(static_cast<int>(box_.caret()));
         if (untold) {
@@ -79,7 +74,7 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override {
-        if (isEnter(*event)) {
+        if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
             delivery_.deliver(&box_, raising(box_.keyPress, std::int16_t{13}));
             // Taken here, so no default button of any dialog or window hears it.
             event->accept();
