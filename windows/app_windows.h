@@ -1,6 +1,6 @@
 #pragma once
-// The program's two windows, each a single instance that is loaded, unloaded
-// and loaded again; they switch to each other through the given services.
+// The program's two windows, which switch to each other through the given
+// services.
 #include "model/clock.h"
 #include "model/program.h"
 #include "model/services.h"

@@ -36,17 +36,6 @@ model::WindowDesign clockWindowDesign() {
             ":/kanmeri/paper_white.jpg", ":/kanmeri/face_computer.ico"};
 }
 
-ClockWindow::ClockWindow(model::WindowServices& services, const model::TextMeasure& measure,
-                         const model::Clock& clock, model::Window& mainWindow)
-    : model::Window(clockWindowDesign(), measure),
-      services_(services),
-      clock_(clock),
-      mainWindow_(mainWindow) {}
-
-ClockForm& ClockWindow::controls() const {
-    return static_cast<ClockForm&>(form());
-}
-
 std::unique_ptr<model::Form> ClockWindow::createForm() {
     auto form = std::make_unique<ClockForm>(*this);
     const features::ClockDisplay display{form->dspdate, form->dsptime, form->outtime0};
@@ -55,15 +44,11 @@ std::unique_ptr<model::Form> ClockWindow::createForm() {
     return form;
 }
 
-void ClockWindow::formLoad() {
-    centre(services_.screenSize());
-}
-
 void ClockWindow::Command1_Click() {
     // For a moment no window is loaded; the program only ends once this
     // handler has returned with none loaded, and by then the main one is.
     services_.unloadWindow(*this);
-    services_.showWindow(mainWindow_);
+    services_.showWindow(other_);
 }
 
 }  // namespace kanmeri::windows

@@ -3,11 +3,9 @@
 // in the 24-hour form, with a button back to the main window.
 #include <memory>
 
-#include "model/clock.h"
 #include "model/controls.h"
 #include "model/form.h"
-#include "model/services.h"
-#include "model/window.h"
+#include "windows/app_window.h"
 
 namespace kanmeri::windows {
 
@@ -30,28 +28,19 @@ public:
 
 [[nodiscard]] model::WindowDesign clockWindowDesign();
 
-class ClockWindow : public model::Window {
+class ClockWindow : public AppWindow<ClockForm> {
 public:
     // `mainWindow` is the window that Command1 brings back.
     ClockWindow(model::WindowServices& services, const model::TextMeasure& measure,
-                const model::Clock& clock, model::Window& mainWindow);
-
-    // The loaded form, or the retired one until the running handler returns.
-    // Precondition: loaded, or unloaded by the handler still running.
-    [[nodiscard]] ClockForm& controls() const;
+                const model::Clock& clock, model::Window& mainWindow)
+        : AppWindow(clockWindowDesign(), services, measure, clock, mainWindow) {}
 
 protected:
     // Binds every event of the new form to its handler.
     [[nodiscard]] std::unique_ptr<model::Form> createForm() override;
-    // Form_Load: centre on the screen; nothing else.
-    void formLoad() override;
 
 private:
     void Command1_Click();
-
-    model::WindowServices& services_;
-    const model::Clock& clock_;
-    model::Window& mainWindow_;
 };
 
 }  // namespace kanmeri::windows

@@ -64,17 +64,6 @@ model::WindowDesign mainWindowDesign() {
             ":/kanmeri/smiley.ico"};
 }
 
-MainWindow::MainWindow(model::WindowServices& services, const model::TextMeasure& measure,
-                       const model::Clock& clock, model::Window& clockWindow)
-    : model::Window(mainWindowDesign(), measure),
-      services_(services),
-      clock_(clock),
-      clockWindow_(clockWindow) {}
-
-MainForm& MainWindow::controls() const {
-    return static_cast<MainForm&>(form());
-}
-
 std::unique_ptr<model::Form> MainWindow::createForm() {
     using std::bind_front;
     namespace f = features;
@@ -101,7 +90,7 @@ std::unique_ptr<model::Form> MainWindow::createForm() {
 }
 
 void MainWindow::formLoad() {
-    centre(services_.screenSize());
+    AppWindow::formLoad();
     features::unsei_set(controls().fortune.unsei);
 }
 
@@ -113,7 +102,7 @@ void MainWindow::Command1_Click() {
 void MainWindow::Command2_Click() {
     // The clock window is loaded before this one goes, so a window is loaded
     // at every moment of the switch.
-    services_.showWindow(clockWindow_);
+    services_.showWindow(other_);
     services_.unloadWindow(*this);
 }
 

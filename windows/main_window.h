@@ -5,11 +5,9 @@
 #include <memory>
 
 #include "features/fortune.h"
-#include "model/clock.h"
 #include "model/controls.h"
 #include "model/form.h"
-#include "model/services.h"
-#include "model/window.h"
+#include "windows/app_window.h"
 
 namespace kanmeri::windows {
 
@@ -52,15 +50,12 @@ public:
 
 [[nodiscard]] model::WindowDesign mainWindowDesign();
 
-class MainWindow : public model::Window {
+class MainWindow : public AppWindow<MainForm> {
 public:
     // `clockWindow` is the window that Command2 switches to.
     MainWindow(model::WindowServices& services, const model::TextMeasure& measure,
-               const model::Clock& clock, model::Window& clockWindow);
-
-    // The loaded form, or the retired one until the running handler returns.
-    // Precondition: loaded, or unloaded by the handler still running.
-    [[nodiscard]] MainForm& controls() const;
+               const model::Clock& clock, model::Window& clockWindow)
+        : AppWindow(mainWindowDesign(), services, measure, clock, clockWindow) {}
 
 protected:
     // Binds every event of the new form to its handler.
@@ -71,10 +66,6 @@ protected:
 private:
     void Command1_Click();
     void Command2_Click();
-
-    model::WindowServices& services_;
-    const model::Clock& clock_;
-    model::Window& clockWindow_;
 };
 
 }  // namespace kanmeri::windows
