@@ -23,10 +23,6 @@ using model::Failure;
     throw Failure(Failure::Kind::Overflow);
 }
 
-bool isDigit(char16_t c) {
-    return c >= u'0' && c <= u'9';
-}
-
 model::TextView withoutSpaces(model::TextView text) {
     const std::size_t first = text.find_first_not_of(u' ');
     if (first == model::TextView::npos) {
@@ -97,13 +93,10 @@ double numberFromText(model::TextView text) {
     if (negative || text.starts_with(u'+')) {
         text.remove_prefix(1);
     }
-    std::string ascii;
-    for (const char16_t c : text) {
-        if (!isDigit(c) && c != u'.') {
-            typeMismatch();
-        }
-        ascii.push_back(static_cast<char>(c));
+    if (text.find_first_not_of(u"0123456789.") != model::TextView::npos) {
+        typeMismatch();
     }
+    const std::string ascii(text.begin(), text.end());  // ASCII only by now
     double value = 0.0;
     const char* const end = ascii.data() + ascii.size();
     const auto [stop, error] = std::from_chars(ascii.data(), end, value, std::chars_format::fixed);

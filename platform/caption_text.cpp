@@ -15,7 +15,6 @@ constexpr qreal kOneLine = 1 << 20;
 // Summed advances carry rounding; a caption that fits exactly must not wrap.
 constexpr qreal kSlack = 1.0 / 64;
 
-// Shapes `layout` in `font` and lays it out on one line.
 void layOutOneLine(QTextLayout& layout, const QFont& font) {
     layout.setFont(font);
     layout.setCacheEnabled(true);
@@ -32,8 +31,7 @@ void layOutOneLine(QTextLayout& layout, const QFont& font) {
     layout.endLayout();
 }
 
-// Puts the line of `layout` at `x` in row `row`, its baseline at the foot of
-// the row's em.
+// Each line's baseline lies at the foot of its row's em.
 void place(QTextLayout& layout, qreal x, int row, int em) {
     QTextLine line = layout.lineAt(0);
     if (line.isValid()) {

@@ -156,10 +156,6 @@ void QtServices::endProgram() {
     for (model::Window* window : impl_->program.windows()) {
         unloadWindow(*window);
     }
-    // Windows shown without being registered with the program go as well.
-    while (!impl_->views.empty()) {
-        unloadWindow(*impl_->views.begin()->first);
-    }
     QCoreApplication::exit(0);
 }
 

@@ -27,7 +27,6 @@ namespace {
 // 13, insert nothing and press no button. No input method: the entries take
 // ASCII dates and digits.
 class EntryWidget : public QLineEdit, public ControlView {
-    // The text and caret as they stand, as the model's edit.
     [[nodiscard]] auto edited() {
         const auto caret = static_cast<std::size_t>(cursorPosition());
         return std::bind_front(&model::TextBox::edit, &box_, toText(text()), caret);
