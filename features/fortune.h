@@ -29,10 +29,9 @@ struct FortuneDraw {
 // Fills indexes 0..60 in order, replacing what the table held.
 void unsei_set(FortuneTable& unsei);
 
-// The draw: sets kazu to the number typed and byou to the current second,
-// then runs unsei_draw. Every failure ends in a message box with insuu
-// blanked and focused; one before the draw leaves kazu, byou and secdisp
-// unchanged.
+// The draw: sets kazu to the number typed and byou to the current second, then
+// runs unsei_draw. A failure ends in a message box, insuu blanked and focused;
+// one before the draw leaves kazu, byou and secdisp unchanged.
 void stop_Click(FortuneDraw draw, model::WindowServices& services, const model::Clock& clock);
 // Turns kazu into its offset and byou into the index of the message, and
 // shows that message; throws model::Failure on overflow or a subscript

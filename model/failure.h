@@ -1,7 +1,6 @@
 #pragma once
-// A run-time failure of a handler's body: a conversion that cannot be made, a
-// 16-bit overflow or a subscript out of bounds. It unwinds to the running
-// handler's single failure trap and never further.
+// A handler's run-time failure (a conversion that cannot be made, a 16-bit
+// overflow, a subscript out of bounds), caught by the handler's own trap.
 #include <stdexcept>
 
 namespace kanmeri::model {

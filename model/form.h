@@ -1,7 +1,6 @@
 #pragma once
-// A loaded window's controls and per-window variables. Every load of a window
-// creates a new form from the window's design, so nothing of an earlier load
-// survives.
+// A loaded window's controls and variables: every load makes a new form from
+// the design, so nothing of an earlier load survives.
 #include <functional>
 #include <memory>
 #include <utility>

@@ -1,9 +1,8 @@
 #pragma once
-// The program's windows and the rules for running their handlers:
-// - an event reaches its handler only while the form of the control that
-//   raised it is live (its window's Load has returned and the window has not
-//   been unloaded since), so nothing acts on a window that is gone;
-// - the program ends when no window remains loaded and no handler is running.
+// The program's windows and the rules for running their handlers: an event
+// reaches its handler only while its control's form is live (Load has returned
+// and the window has not been unloaded since), and the program ends when no
+// window remains loaded and no handler is running.
 #include <vector>
 
 #include "model/control.h"

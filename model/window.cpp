@@ -5,8 +5,6 @@ namespace kanmeri::model {
 Window::Window(WindowDesign design, const TextMeasure& measure)
     : design_(std::move(design)), measure_(measure) {}
 
-Window::~Window() = default;
-
 Form& Window::form() const {
     return current_ ? *current_ : *retired_;
 }

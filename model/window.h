@@ -25,7 +25,7 @@ class Window {
 public:
     // `measure` sizes the auto-size labels; it must outlive the window.
     Window(WindowDesign design, const TextMeasure& measure);
-    virtual ~Window();
+    virtual ~Window() = default;
 
     [[nodiscard]] const WindowDesign& design() const { return design_; }
     [[nodiscard]] bool loaded() const { return loaded_; }

@@ -1,9 +1,7 @@
 #pragma once
-// The toolkit's application object, set up for this program: its name, its
-// desktop entry, its default font (the design's Japanese Gothic at 9 pt),
-// its accessibility hooks. Exactly one exists while the program runs; the
-// entry makes it before anything else. The text caret rests after a while
-// without input (platform/caret_rest.h).
+// The toolkit's application object, set up for this program: its name and
+// desktop entry, the design's default font, its accessibility hooks and the
+// resting caret. The one instance is made before anything else.
 #include <memory>
 
 class QApplication;

@@ -1,9 +1,7 @@
 #pragma once
-// A command button: the style's face, with the caption drawn over it in the
-// layout's caption metrics (platform/caption_text.h), wrapped onto further
-// lines when wider than the face and centred both ways. It is never a default
-// button, so Enter in a text box presses nothing, while Enter on the focused
-// button itself presses it, as Space does.
+// A command button: the style's face under its caption in the caption metrics
+// (platform/caption_text.h), wrapped when wider than the face and centred both
+// ways. Never a default button: Enter presses only the focused button.
 #include <QPushButton>
 
 #include "model/controls.h"

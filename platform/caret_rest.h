@@ -1,10 +1,8 @@
 #pragma once
-// The text caret blinks while the user works and rests, steadily shown, once
-// no key or button has been pressed for a while (ten seconds by default, as
-// desktops commonly do), so that an idle window does not wake the machine
-// twice a second. Any key or button press, or a widget taking the focus,
-// sets it blinking again at the desktop's rate. Lives with the application
-// object; the desktop's rate is restored when it goes.
+// The text caret rests, steadily shown, once no key or button has been pressed
+// for a while (ten seconds by default, as desktops do), so that an idle window
+// does not wake the machine twice a second; a press or a change of focus sets
+// it blinking again. The desktop's rate comes back when this object goes.
 #include <QObject>
 #include <QTimer>
 #include <chrono>

@@ -1,7 +1,6 @@
 #pragma once
-// The window services on Qt Widgets. Every user event and timer tick reaches
-// the model through a Delivery (platform/delivery.h) into Program::dispatch.
-// Needs a live Application.
+// The window services on Qt Widgets; every event reaches the model through a
+// Delivery (platform/delivery.h). Needs a live Application.
 #include <functional>
 #include <memory>
 

@@ -6,12 +6,10 @@
 
 namespace kanmeri::resources {
 
-// The opaque picture at resource or file `path`, as 8-bit RGB, cut to at most
-// `visible` (the part a window of that size shows from its top-left corner).
-// When the build stored it ready to draw (at `path` + ".pixels") the image
-// shares the embedded bytes: nothing is decoded or copied, and the rows
-// below `visible` are never read. Otherwise the file is decoded. A null
-// image when neither can be read.
+// The opaque picture at resource or file `path` as 8-bit RGB, cut to the part
+// a window of `visible` size shows from its top-left corner. Baked by the
+// build (at `path` + ".pixels"), it shares the embedded bytes; otherwise the
+// file is decoded. Null when neither can be read.
 [[nodiscard]] QImage openPicture(const std::string& path, QSize visible);
 
 }  // namespace kanmeri::resources

@@ -1,10 +1,8 @@
 #pragma once
-// A picture stored ready to draw: a fixed header followed by the rows of
-// 8-bit red, green and blue samples, each row padded to a multiple of four
-// bytes. The program draws straight from the embedded bytes, so showing a
-// window decodes nothing and keeps no second copy of its picture.
-//
-// Made at build time from the committed picture files (bake/).
+// A picture stored ready to draw, made at build time (bake/): a fixed header,
+// then rows of 8-bit red, green and blue samples, each padded to a multiple of
+// four bytes. Drawn straight from the embedded bytes, it is never decoded and
+// never copied.
 #include <array>
 #include <cstddef>
 #include <cstdint>

@@ -16,8 +16,6 @@ struct AppWindows {
     AppWindows(model::WindowServices& services, const model::TextMeasure& measure,
                const model::Clock& clock)
         : main(services, measure, clock, this->clock), clock(services, measure, clock, main) {}
-    AppWindows(const AppWindows&) = delete;
-    AppWindows& operator=(const AppWindows&) = delete;
 
     void registerWith(model::Program& program) {  // adds both windows
         program.add(main);

@@ -9,9 +9,8 @@
 
 namespace kanmeri::windows {
 
-// One load of the clock window, made and so stacked in the order declared
-// here: the timer, the labels, then the frame with its option group and the
-// button.
+// One load of the clock window: its controls as designed, made and so
+// stacked in the order declared here (bottom first).
 class ClockForm : public model::Form {
 public:
     explicit ClockForm(model::Window& window);

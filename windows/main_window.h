@@ -11,10 +11,8 @@
 
 namespace kanmeri::windows {
 
-// One load of the main window: every control in its design-time state, made
-// and so stacked in the order declared here (bottom first: timers, the
-// seconds bar, the labels, then the frame with its option group, the text
-// boxes and buttons), and the window's own fortune variables.
+// One load of the main window: its controls as designed, made and so stacked
+// in the order declared here (bottom first), and its fortune variables.
 class MainForm : public model::Form {
 public:
     explicit MainForm(model::Window& window);
