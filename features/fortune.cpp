@@ -63,9 +63,8 @@ void insuu_Click(FortuneDraw draw) {
 }
 
 void insuu_KeyPress(FortuneDraw draw, std::int16_t key) {
-    const model::Text entered = draw.insuu.text();
     if (key == 13) {
-        draw.insuu.setText(entered + u" ");
+        draw.insuu.setText(draw.insuu.text() + u" ");
     }
 }
 

@@ -80,9 +80,8 @@ void inymd_Change(DateEntry entry, model::WindowServices& services) {
 }
 
 void inymd_KeyPress(DateEntry entry, std::int16_t key) {
-    const model::Text entered = entry.inymd.text();
     if (key == 13) {
-        entry.inymd.setText(entered + u" ");
+        entry.inymd.setText(entry.inymd.text() + u" ");
     }
 }
 

@@ -47,19 +47,14 @@ struct ControlDesign {
     Text accessibleDescription{};  // what a screen reader adds to its name
     bool announces = false;        // each caption with text is spoken as it is set
     Frame* frame = nullptr;        // the frame that holds it; none for the window
-    // Text boxes and labels.
-    Alignment alignment = Alignment::Left;
-    // Labels.
-    bool border = false;    // 2 px sunken
-    bool autoSize = false;  // takes the size of its caption on one line
-    // Option buttons.
-    bool selected = false;
-    // Shapes.
-    Rgb fill = 0xFFFFFF;
-    Rgb line = 0x000000;         // the 1 px border
-    const Shape* bar = nullptr;  // the outline whose share this shape fills, if any
-    // Timers: the interval in milliseconds; a timer ticks while its window is loaded.
-    int interval = 0;
+    Alignment alignment = Alignment::Left;  // text boxes and labels
+    bool border = false;                    // labels: 2 px sunken
+    bool autoSize = false;                  // labels: the size of the caption on one line
+    bool selected = false;                  // option buttons
+    Rgb fill = 0xFFFFFF;                    // shapes: the inside
+    Rgb line = 0x000000;                    // shapes: the 1 px border
+    const Shape* bar = nullptr;             // shapes: the outline whose share it fills, if any
+    int interval = 0;                       // timers: milliseconds between ticks while loaded
 };
 
 class Control {

@@ -12,9 +12,7 @@ LabelWidget::LabelWidget(model::Label& label, Delivery& delivery, QWidget* paren
     : DrawnControl(label, parent),
       label_(label),
       measure_(dynamic_cast<const CaptionMeasure*>(&label.form().window().measure())),
-      delivery_(delivery),
-      pressable_(label.click.bound()),
-      centred_(label.design().alignment == model::Alignment::Centre) {
+      delivery_(delivery) {
     setFocusPolicy(Qt::NoFocus);
     setFont(toFont(label.design().font));
     if (const auto fore = label.design().fore) {
@@ -43,7 +41,7 @@ const CaptionLayout& LabelWidget::caption() const {
                                        : std::make_unique<CaptionLayout>();
         caption_->setText(text, font());
     }
-    caption_->layOut(contentsRect().width(), centred_);
+    caption_->layOut(contentsRect().width(), label_.design().alignment == model::Alignment::Centre);
     return *caption_;
 }
 

@@ -18,7 +18,7 @@ public:
 
     void follow(model::Property property) override;
     // Whether the label has a Click handler, so that pressing it does something.
-    [[nodiscard]] bool pressable() const override { return pressable_; }
+    [[nodiscard]] bool pressable() const override { return label_.click.bound(); }
     // Raises the label's Click, as a mouse click on it does.
     void press() override;
 
@@ -36,8 +36,6 @@ private:
     model::Label& label_;
     const CaptionMeasure* measure_;  // the window's, when it is the program's
     Delivery& delivery_;
-    const bool pressable_;
-    const bool centred_;
     mutable std::unique_ptr<CaptionLayout> caption_;  // null until next drawn
     bool pressed_ = false;
 };

@@ -7,27 +7,20 @@
 
 namespace kanmeri::windows {
 
-namespace {
-
-using model::Label;
-using model::OptionButton;
-
 constexpr model::Rgb kGreen = 0x008000;
 constexpr model::Rgb kFrameBack = 0xFFFFFB;
-
-}  // namespace
 
 // One row per control, bottom first; rectangles in twips.
 // clang-format off
 ClockForm::ClockForm(model::Window& window)
     : model::Form(window),
       Timer1(add<model::Timer>({.name = u"Timer1", .interval = 100})),
-      dspdate(add<Label>({.name = u"dspdate", .rect = {120, 480, 3075, 300}, .tab = 0, .caption = u"xxxxxxxxxxxxxxxxxxxxxxxxx", .font = boldItalic(12), .fore = kGreen, .border = true, .autoSize = true})),
-      dsptime(add<Label>({.name = u"dsptime", .rect = {120, 1080, 1875, 300}, .tab = 1, .caption = u"  12:01:02(am)  ", .font = boldItalic(12), .fore = kGreen, .border = true, .autoSize = true})),
-      dsp01(add<Label>({.name = u"dsp01", .rect = {0, 0, 3135, 255}, .tab = 2, .caption = u"   ただ今の日付と時刻です", .font = bold(11.25F), .fore = kGreen})),
+      dspdate(add<model::Label>({.name = u"dspdate", .rect = {120, 480, 3075, 300}, .tab = 0, .caption = u"xxxxxxxxxxxxxxxxxxxxxxxxx", .font = boldItalic(12), .fore = kGreen, .border = true, .autoSize = true})),
+      dsptime(add<model::Label>({.name = u"dsptime", .rect = {120, 1080, 1875, 300}, .tab = 1, .caption = u"  12:01:02(am)  ", .font = boldItalic(12), .fore = kGreen, .border = true, .autoSize = true})),
+      dsp01(add<model::Label>({.name = u"dsp01", .rect = {0, 0, 3135, 255}, .tab = 2, .caption = u"   ただ今の日付と時刻です", .font = bold(11.25F), .fore = kGreen})),
       Frame1(add<model::Frame>({.name = u"Frame1", .rect = {2280, 840, 2055, 615}, .tab = 3, .caption = u"時刻表示切替", .font = bold(9.75F), .fore = 0x000000, .back = kFrameBack})),
-      outtime0(add<OptionButton>({.name = u"outtime", .index = 0, .rect = {0, 240, 975, 255}, .tab = 4, .caption = u"１２時間", .font = bold(8.25F), .back = kFrameBack, .frame = &Frame1})),
-      outtime1(add<OptionButton>({.name = u"outtime", .index = 1, .rect = {960, 240, 975, 255}, .tab = 5, .caption = u"２４時間", .font = bold(8.25F), .fore = 0x000000, .back = kFrameBack, .frame = &Frame1, .selected = true})),
+      outtime0(add<model::OptionButton>({.name = u"outtime", .index = 0, .rect = {0, 240, 975, 255}, .tab = 4, .caption = u"１２時間", .font = bold(8.25F), .back = kFrameBack, .frame = &Frame1})),
+      outtime1(add<model::OptionButton>({.name = u"outtime", .index = 1, .rect = {960, 240, 975, 255}, .tab = 5, .caption = u"２４時間", .font = bold(8.25F), .fore = 0x000000, .back = kFrameBack, .frame = &Frame1, .selected = true})),
       Command1(add<model::CommandButton>({.name = u"Command1", .rect = {3480, 0, 855, 375}, .tab = 6, .caption = u"戻\u3000る", .font = bold(9)})) {}
 // clang-format on
 
