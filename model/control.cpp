@@ -1,6 +1,5 @@
 #include "model/control.h"
 
-#include <algorithm>
 #include <array>
 
 #include "model/form.h"
@@ -10,8 +9,7 @@ namespace kanmeri::model {
 namespace {
 // Blanks are the two spaces the captions use, ASCII and ideographic.
 bool blank(const Text& text) {
-    return std::all_of(text.begin(), text.end(),
-                       [](char16_t unit) { return unit == u' ' || unit == u'\u3000'; });
+    return text.find_first_not_of(u" \u3000") == Text::npos;
 }
 }  // namespace
 

@@ -2,13 +2,6 @@
 
 namespace kanmeri::model {
 
-Window::Window(WindowDesign design, const TextMeasure& measure)
-    : design_(std::move(design)), measure_(measure) {}
-
-Form& Window::form() const {
-    return current_ ? *current_ : *retired_;
-}
-
 void Window::load() {
     if (loaded_) {
         return;
@@ -32,18 +25,9 @@ void Window::unload() {
     retired_ = std::move(current_);
 }
 
-void Window::releaseRetired() {
-    retired_.reset();
-}
-
 void Window::centre(ScreenSize screen) {
     left_ = (screen.width - width()) / 2.0F;
     top_ = (screen.height - height()) / 2.0F;
-}
-
-void Window::setFrameExtent(float width, float height) {
-    frameWidth_ = width;
-    frameHeight_ = height;
 }
 
 }  // namespace kanmeri::model

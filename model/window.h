@@ -3,6 +3,7 @@
 // outer position and size are single-precision twips.
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "model/appearance.h"
 #include "model/form.h"
@@ -24,7 +25,8 @@ struct WindowDesign {
 class Window {
 public:
     // `measure` sizes the auto-size labels; it must outlive the window.
-    Window(WindowDesign design, const TextMeasure& measure);
+    Window(WindowDesign design, const TextMeasure& measure)
+        : design_(std::move(design)), measure_(measure) {}
     virtual ~Window() = default;
 
     [[nodiscard]] const WindowDesign& design() const { return design_; }
@@ -33,7 +35,7 @@ public:
 
     // The loaded form. After an unload the retired form stays valid until
     // releaseRetired(), so a handler may unload its own window and go on.
-    [[nodiscard]] Form& form() const;
+    [[nodiscard]] Form& form() const { return current_ ? *current_ : *retired_; }
 
     // Creates the form from the design and runs the Load handler; the form's
     // timers tick only after it has returned. Nothing when already loaded.
@@ -41,7 +43,7 @@ public:
     // Retires the form; its timers stop at once. Nothing when not loaded.
     void unload();
     // Destroys retired forms; called when no handler is running.
-    void releaseRetired();
+    void releaseRetired() { retired_.reset(); }
 
     [[nodiscard]] float left() const { return left_; }
     [[nodiscard]] float top() const { return top_; }
@@ -56,7 +58,10 @@ public:
 
     // The non-client part of the outer size (title bar and borders), in twips,
     // as the platform knows or estimates it; zero until it says.
-    void setFrameExtent(float width, float height);
+    void setFrameExtent(float width, float height) {
+        frameWidth_ = width;
+        frameHeight_ = height;
+    }
 
 protected:
     [[nodiscard]] virtual std::unique_ptr<Form> createForm() = 0;

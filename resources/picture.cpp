@@ -48,10 +48,7 @@ QImage openPicture(const std::string& path, QSize visible) {
     if (QImage image = baked(name, visible); !image.isNull()) {
         return image;
     }
-    QImage image(name);
-    if (image.isNull()) {
-        return image;
-    }
+    QImage image(name);  // null when it cannot be read, and so it stays
     image.convertTo(QImage::Format_RGB888);
     const QSize size = image.size().boundedTo(visible);
     return size == image.size() ? image : image.copy(QRect(QPoint(0, 0), size));
