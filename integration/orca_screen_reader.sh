@@ -14,10 +14,8 @@ kanmeri=$1
 table=$2
 log=$3
 
-skip() {
-    echo "SKIPPED: $*"
-    exit 77
-}
+# shellcheck source=integration/virtual_x.sh
+source "$here/virtual_x.sh"
 for tool in orca speech-dispatcher openbox xdotool Xvfb dbus-run-session; do
     command -v "$tool" >/dev/null || skip "$tool is not installed"
 done
@@ -27,31 +25,7 @@ if pgrep -u "$(id -u)" -x orca >/dev/null; then
     skip "an Orca of this user is running"
 fi
 
-work=$(mktemp -d)
-chmod 700 "$work"
-xvfb_pid=
-cleanup() {
-    if [[ -n $xvfb_pid ]]; then
-        kill "$xvfb_pid" 2>/dev/null
-        wait "$xvfb_pid" 2>/dev/null
-    fi
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-# -displayfd: the server takes a free display number itself. -noreset: it
-# would otherwise reset when its last client leaves and refuse the next one.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$work/display" \
-    >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 1 600); do
-    [[ -s $work/display ]] && break
-    kill -0 "$xvfb_pid" 2>/dev/null || break
-    sleep 0.1
-done
-[[ -s $work/display ]] || { echo "FAIL: no virtual X server started"; cat "$work/xvfb.log"; exit 1; }
-export DISPLAY=":$(<"$work/display")"
-unset WAYLAND_DISPLAY
+start_virtual_x
 
 # What Orca, speech-dispatcher and dconf would make in a home of their own:
 # whichever of these the user's home does not have, it must not have after.
