@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Sourced by the screen-reader tests. Gives skip (exit 77 with a reason), a
 # private folder $work that goes when the script exits, and start_virtual_x:
 # an X server of the test's own, on a display that no X server on this
