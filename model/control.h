@@ -1,7 +1,6 @@
 #pragma once
-// The controls of a loaded window. A control holds its properties and is the
-// one source of truth for them; whatever draws it follows the notifications
-// its form passes on (see Form::setObserver).
+// The controls of a loaded window, the one source of truth for their
+// properties; whatever draws them follows their form's notices.
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -30,9 +29,8 @@ inline constexpr std::size_t kRoles = 8;  // kept with the list above
 
 enum class Alignment { Left, Centre };
 
-// A control's design-time values: one row of a window's design, written with
-// designated initializers and naming only what differs from these defaults.
-// A field that does not apply to the control's kind is ignored.
+// A control's design-time values: one row of a window's design, naming only
+// what differs from these defaults; fields of other kinds are ignored.
 struct ControlDesign {
     Text name{};                          // exact, unique in the window (arrays share it)
     std::optional<std::int16_t> index{};  // set for members of a control array

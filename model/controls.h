@@ -16,11 +16,9 @@ public:
     // Caret position in UTF-16 code units, 0..text().size().
     [[nodiscard]] std::size_t caret() const { return caret_; }
 
-    // Assignment by a handler: the caret goes to the start of the new text;
-    // Change fires when the text differs from the old one.
+    // A handler's assignment, the caret at the start; Change fires on a difference.
     void setText(Text text) { edit(std::move(text), 0); }
-    // The text and caret as the user's typing or pasting left them; Change
-    // fires when the text differs.
+    // The text and caret as the user's edit left them; Change fires on a difference.
     void edit(Text text, std::size_t caret);
 
     Event<> change;
@@ -43,8 +41,7 @@ public:
     Event<> click;
 
 private:
-    // With auto-size: the caption's one-line extent (the window's
-    // TextMeasure) plus the border on each side; the top-left stays.
+    // With auto-size: the caption's one-line extent plus the border; the top-left stays.
     void captionChanged() override;
 };
 

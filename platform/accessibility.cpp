@@ -31,9 +31,8 @@ public:
         if (actionName != pressAction() || !drawn()->pressable()) {
             return;
         }
-        // The AT-SPI bridge replies to the screen reader only when this
-        // returns; the press runs from the event loop right after. The widget
-        // as context drops it if the widget goes first.
+        // The bridge replies to the screen reader only when this returns; the
+        // widget as context drops the press if the widget goes first.
         DrawnControl* pressed = drawn();
         QMetaObject::invokeMethod(
             pressed, [pressed] { pressed->press(); }, Qt::QueuedConnection);

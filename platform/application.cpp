@@ -12,9 +12,8 @@ Application::Application(int& argc, char** argv) {
     app_ = std::make_unique<QApplication>(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("kanmeri"));
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.kanmeri"));
-    // Every text of the program is Japanese. The controls set their own
-    // design fonts, but a text box lays out its first text in this one, and
-    // the desktop's Latin face would be loaded for nothing.
+    // A text box lays out its first text in this font before its own: the
+    // desktop's Latin face would be loaded for nothing.
     QApplication::setFont(toFont(model::Font{}));
     installAccessibility();
     caretRest_ = std::make_unique<CaretRest>();

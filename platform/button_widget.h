@@ -11,8 +11,6 @@
 namespace kanmeri::platform {
 
 class ButtonWidget : public QPushButton, public ControlView {
-    Q_OBJECT
-
 public:
     ButtonWidget(model::CommandButton& button, Delivery& delivery, QWidget* parent);
 

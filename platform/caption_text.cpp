@@ -10,7 +10,6 @@ namespace kanmeri::platform {
 
 namespace {
 
-// Wide enough for any caption on one line.
 constexpr qreal kOneLine = 1 << 20;
 // Summed advances carry rounding; a caption that fits exactly must not wrap.
 constexpr qreal kSlack = 1.0 / 64;

@@ -51,9 +51,8 @@ void FormView::setUpWindow() {
     setWindowTitle(toQString(design.caption));
     setAccessibleName(windowTitle());
     setFixedSize(toPixels(design.clientWidth), toPixels(design.clientHeight));
-    // The background colour is painted, not set as a palette: a palette of
-    // its own per load would give every child a new style cache key, and the
-    // style's pixmap cache would grow with every reload of the window.
+    // Painted, not a palette: a palette per load would give every child a new
+    // style cache key, and the style's pixmap cache would grow with each load.
     background_ = toColour(design.backColour);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::NoFocus);

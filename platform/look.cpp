@@ -20,12 +20,10 @@ QRect toPixels(const model::TwipsRect& rect) {
 
 namespace {
 
-// The first installed of the Gothic faces, or all of them when none is, so
-// that the toolkit's substitute stays proportional. Naming faces that are not
-// installed, or more after one that is, has the toolkit ask fontconfig for
-// substitutes of every style of every font while the first window is drawn;
-// a character missing from the face still comes from a substitute, when first
-// needed.
+// The first installed Gothic face, or all when none is (so that the toolkit's
+// substitute stays proportional). Naming more faces, or missing ones, has the
+// toolkit ask fontconfig for substitutes of every style while the first window
+// is drawn; a character the face lacks still comes from a substitute.
 const QStringList& gothicFamilies() {
     static const QStringList families = [] {
         QStringList wanted{QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("MS PGothic"),

@@ -20,9 +20,8 @@ namespace kanmeri::platform {
 
 namespace {
 
-// The desktop's alert sound: the sound theme's "bell" event, or the toolkit's
-// beep where the sound library cannot play it (no sound server or device, no
-// theme sound).
+// The sound theme's "bell", or the toolkit's beep where the sound library
+// cannot play it (no sound server or device, no theme sound).
 class Beeper {
 public:
     void beep() {

@@ -22,10 +22,9 @@ namespace kanmeri::platform {
 namespace {
 
 // A single-line text box. A typed character reaches KeyPress before the text
-// changes, and the key's edit reaches the model right after; other edits
-// (paste by mouse, drop, context menu) as they happen. Both Enter keys give
-// 13, insert nothing and press no button. No input method: the entries take
-// ASCII dates and digits.
+// changes and the key's edit right after; other edits as they happen. Both
+// Enter keys give 13, insert nothing and press no button. No input method:
+// the entries take ASCII dates and digits.
 class EntryWidget : public QLineEdit, public ControlView {
     [[nodiscard]] auto edited() {
         const auto caret = static_cast<std::size_t>(cursorPosition());
@@ -52,10 +51,9 @@ public:
             return;
         }
         const QSignalBlocker quiet(this);
-        // Only the entry with the focus tells assistive technology: a screen
-        // reader takes a change elsewhere in the active window for a silent
-        // move of the focus, and then does not name the entry when the handler
-        // focuses it right after (as after a message box).
+        // Only the focused entry tells assistive technology: a screen reader
+        // takes a change elsewhere for a silent move of the focus, and then does
+        // not name the entry that the handler focuses right after.
         const bool untold = !hasFocus();
         const auto told =
             untold ? QAccessible::installUpdateHandler([](QAccessibleEvent*) {}) : nullptr;
