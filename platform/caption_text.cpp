@@ -121,9 +121,7 @@ std::unique_ptr<CaptionLayout> CaptionMeasure::layoutFor(const QString& text,
     if (last_ && last_->holds(text, font)) {
         return std::move(last_);
     }
-    auto layout = std::make_unique<CaptionLayout>();
-    layout->setText(text, font);
-    return layout;
+    return std::make_unique<CaptionLayout>();
 }
 
 }  // namespace kanmeri::platform

@@ -63,8 +63,8 @@ public:
     // Keeps the caption it measured last, shaped, for layoutFor().
     [[nodiscard]] model::TextExtent oneLine(model::TextView text,
                                             const model::Font& font) const override;
-    // `text` in `font`, shaped: the layout that measured it last, so that a
-    // running label's new caption is shaped once; else shaped anew.
+    // The layout that measured `text` in `font` last, shaped, so that a running
+    // label's new caption is shaped once; else an empty layout to shape.
     [[nodiscard]] std::unique_ptr<CaptionLayout> layoutFor(const QString& text,
                                                            const QFont& font) const;
 
