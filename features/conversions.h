@@ -8,10 +8,9 @@
 
 namespace kanmeri::features {
 
-// Optional ASCII spaces, a year of 3 or 4 digits (100..9999), "/", a month of
-// 1 or 2 digits (1..12), "/", a day of 1 or 2 digits that exists in that month
-// of the proleptic Gregorian calendar, optional ASCII spaces. Anything else
-// fails with TypeMismatch.
+// Optional ASCII spaces, a year of 3-4 digits (100..9999), "/", a month of 1-2
+// digits, "/", a day of 1-2 digits that exists in that month of the proleptic
+// Gregorian calendar, optional ASCII spaces; anything else is TypeMismatch.
 [[nodiscard]] model::Date dateFromText(model::TextView text);
 
 // 1..7, Sunday = 1, proleptic Gregorian calendar.

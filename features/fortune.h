@@ -33,9 +33,8 @@ void unsei_set(FortuneTable& unsei);
 // runs unsei_draw. A failure ends in a message box, insuu blanked and focused;
 // one before the draw leaves kazu, byou and secdisp unchanged.
 void stop_Click(FortuneDraw draw, model::WindowServices& services, const model::Clock& clock);
-// Turns kazu into its offset and byou into the index of the message, and
-// shows that message; throws model::Failure on overflow or a subscript
-// outside 0..60 (which an accepted number never gives).
+// Turns kazu into its offset and byou into a message's index and shows it;
+// throws model::Failure on overflow or an index outside 0..60.
 void unsei_draw(FortuneDraw draw);
 // Clears the message to one space.
 void insuu_Click(FortuneDraw draw);

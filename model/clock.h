@@ -31,9 +31,8 @@ struct LocalTime {
 class Clock {
 public:
     virtual ~Clock() = default;
-    // Today's local date and the time of day now, to the second, read at one
-    // instant, so that a reading just at midnight never pairs one day's date
-    // with the next day's time.
+    // The local date and time to the second, read at one instant, so that a
+    // reading at midnight never pairs one day's date with the next day's time.
     [[nodiscard]] virtual LocalTime read() const = 0;
 };
 

@@ -22,8 +22,7 @@ public:
 
     [[nodiscard]] Window& window() const { return window_; }
 
-    // Makes a control of kind T from its design row, stacked above the
-    // controls made before it.
+    // Makes a control of kind T from its row, stacked above those made before.
     template <typename T>
     T& add(ControlDesign design) {
         auto control = std::make_unique<T>(*this, std::move(design));
@@ -39,8 +38,7 @@ public:
 
     // The controls that take the focus (text boxes, buttons, options) by tab position.
     [[nodiscard]] std::vector<Control*> tabOrder() const;
-    // Where the focus goes at load: the first control in tab order that can
-    // take it, and for an option group its selected button.
+    // Where the focus goes at load: the first in tab order (an option group's selected button).
     [[nodiscard]] Control* firstFocusable() const;
     // The option buttons sharing a frame with `button`, itself included.
     [[nodiscard]] std::vector<OptionButton*> group(const OptionButton& button) const;

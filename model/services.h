@@ -20,8 +20,7 @@ class WindowServices {
 public:
     virtual ~WindowServices() = default;
 
-    // A modal box; returns when dismissed. Without a title the box carries
-    // kApplicationTitle.
+    // A modal box, titled kApplicationTitle by default; returns when dismissed.
     virtual void messageBox(const Text& text, MessageStyle style,
                             const std::optional<Text>& title) = 0;
     // The desktop's alert sound; silent where there is none.

@@ -15,8 +15,8 @@ struct TextExtent {
 class TextMeasure {
 public:
     virtual ~TextMeasure() = default;
-    // `text` set on one line in `font`: the least width on which it stays on
-    // one line, and the height of that line, as the windows draw it.
+    // The least width that keeps `text` in `font` on one line, and that line's
+    // height, as the windows draw it.
     [[nodiscard]] virtual TextExtent oneLine(TextView text, const Font& font) const = 0;
 };
 

@@ -37,10 +37,9 @@ public:
     // releaseRetired(), so a handler may unload its own window and go on.
     [[nodiscard]] Form& form() const { return current_ ? *current_ : *retired_; }
 
-    // Creates the form from the design and runs the Load handler; the form's
-    // timers tick only after it has returned. Nothing when already loaded.
+    // Makes the form and runs the Load handler, after which the timers tick.
     void load();
-    // Retires the form; its timers stop at once. Nothing when not loaded.
+    // Retires the form; its timers stop at once.
     void unload();
     // Destroys retired forms; called when no handler is running.
     void releaseRetired() { retired_.reset(); }
@@ -50,10 +49,9 @@ public:
     // Outer size: the client area plus the frame extent.
     [[nodiscard]] float width() const { return design_.clientWidth + frameWidth_; }
     [[nodiscard]] float height() const { return design_.clientHeight + frameHeight_; }
-    // Left = (screen width - Width) / 2 and Top = (screen height - Height) / 2
-    // in single precision, from the outer size; a window larger than the
-    // screen gets a negative position, set as computed. Called by the Load
-    // handler, so that the window's view is shown where it says.
+    // Left = (screen width - Width) / 2, Top = (screen height - Height) / 2 in
+    // single precision (negative for a window larger than the screen); the
+    // Load handler's, so that the view is shown there.
     void centre(ScreenSize screen);
 
     // The non-client part of the outer size (title bar and borders), in twips,

@@ -13,8 +13,7 @@ class ControlView {
 public:
     virtual ~ControlView() = default;
 
-    // Follows a change of what the control shows (text, caption, value);
-    // FormView follows its place and accessible name for every kind alike.
+    // Follows what the control shows; FormView follows its place and name.
     virtual void follow(model::Property /*property*/) {}
 };
 

@@ -1,9 +1,8 @@
 #pragma once
-// A label: its caption drawn over the window's picture in the caption metrics
-// (platform/caption_text.h), optionally in a 2 px sunken panel. The lines are
-// as wide as the inner box and start at the label's top edge, border or not
-// (the descent takes the room the border leaves below); the caption is
-// clipped to the label. An auto-size label draws the layout that measured it.
+// A label: its caption over the window's picture in the caption metrics
+// (platform/caption_text.h), optionally in a 2 px sunken panel. Lines are as
+// wide as the inner box and start at the top edge, border or not; the caption
+// is clipped to the label.
 #include "model/controls.h"
 #include "platform/caption_text.h"
 #include "platform/control_view.h"

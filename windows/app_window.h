@@ -1,7 +1,6 @@
 #pragma once
-// What both windows are: a single instance, loaded, unloaded and loaded again,
-// that makes a form of its own type at each load and gives its handlers the
-// services, the clock and the window it switches to.
+// Either window: a single instance, loaded and unloaded again and again, that
+// makes its own form at each load and gives its handlers what they use.
 #include <utility>
 
 #include "model/clock.h"

@@ -1,7 +1,6 @@
 #pragma once
-// The main window "kanmeri": the weekday lookup, the fortune draw and the
-// running clock with its seconds bar, and the buttons that end the program or
-// switch to the clock window.
+// The main window "kanmeri": weekday lookup, fortune draw, running clock with
+// its seconds bar, and the buttons that end or switch to the clock window.
 #include <memory>
 
 #include "features/fortune.h"
