@@ -10,7 +10,7 @@ namespace kanmeri::platform {
 
 ButtonWidget::ButtonWidget(model::CommandButton& button, Delivery& delivery, QWidget* parent)
     : QPushButton(parent), button_(button) {
-    setFont(toFont(button.design().font));
+    applyStyle(*this, button);
     setAutoDefault(false);
     setDefault(false);
     setFocusPolicy(Qt::StrongFocus);

@@ -14,12 +14,7 @@ LabelWidget::LabelWidget(model::Label& label, Delivery& delivery, QWidget* paren
       measure_(dynamic_cast<const CaptionMeasure*>(&label.form().window().measure())),
       delivery_(delivery) {
     setFocusPolicy(Qt::NoFocus);
-    setFont(toFont(label.design().font));
-    if (const auto fore = label.design().fore) {
-        QPalette p = palette();
-        p.setColor(QPalette::WindowText, toColour(*fore));
-        setPalette(p);
-    }
+    applyStyle(*this, label);
     if (label.design().border) {
         setFrameStyle(QFrame::Panel | QFrame::Sunken);
         setLineWidth(model::Label::kBorderPixels);

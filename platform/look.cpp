@@ -51,6 +51,25 @@ QFont toFont(const model::Font& font) {
     return f;
 }
 
+void applyStyle(QWidget& widget, const model::Control& control) {
+    widget.setFont(toFont(control.design().font));
+    const auto back = control.design().back;
+    const auto fore = control.design().fore;
+    if (!back && !fore) {
+        return;  // no palette of its own, so it shares its window's style cache
+    }
+    QPalette p = widget.palette();
+    if (back) {
+        p.setColor(QPalette::Window, toColour(*back));
+        p.setColor(QPalette::Button, toColour(*back));
+        widget.setAutoFillBackground(true);
+    }
+    if (fore) {
+        p.setColor(QPalette::WindowText, toColour(*fore));
+    }
+    widget.setPalette(p);
+}
+
 QColor toColour(model::Rgb rgb) {
     return QColor::fromRgb(static_cast<QRgb>(0xFF000000U | (rgb & 0xFFFFFFU)));
 }

@@ -5,8 +5,10 @@
 #include <QFont>
 #include <QRect>
 #include <QString>
+#include <QWidget>
 
 #include "model/appearance.h"
+#include "model/control.h"
 #include "model/geometry.h"
 #include "model/text.h"
 
@@ -21,6 +23,10 @@ namespace kanmeri::platform {
 // holds at any resolution, in the first installed of the proportional Japanese
 // Gothic faces (platform/look.cpp). Needs the application object.
 [[nodiscard]] QFont toFont(const model::Font& font);
+
+// Gives `widget` its control's font and colours: text in the fore colour, and
+// an opaque background in the back colour.
+void applyStyle(QWidget& widget, const model::Control& control);
 
 [[nodiscard]] QColor toColour(model::Rgb rgb);
 

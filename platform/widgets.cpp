@@ -34,7 +34,7 @@ class EntryWidget : public QLineEdit, public ControlView {
 public:
     EntryWidget(model::TextBox& box, Delivery& delivery, QWidget* parent)
         : QLineEdit(parent), box_(box), delivery_(delivery) {
-        setFont(toFont(box.design().font));
+        applyStyle(*this, box);
         const bool centred = box.design().alignment == model::Alignment::Centre;
         setAlignment((centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignVCenter);
         setMaxLength(std::numeric_limits<int>::max());
@@ -101,21 +101,6 @@ private:
     model::TextBox& box_;
     Delivery& delivery_;
 };
-
-// Frames and option buttons are opaque in their background colour.
-void applyStyle(QWidget& widget, const model::Control& control) {
-    widget.setFont(toFont(control.design().font));
-    QPalette p = widget.palette();
-    if (const auto back = control.design().back) {
-        p.setColor(QPalette::Window, toColour(*back));
-        p.setColor(QPalette::Button, toColour(*back));
-        widget.setAutoFillBackground(true);
-    }
-    if (const auto fore = control.design().fore) {
-        p.setColor(QPalette::WindowText, toColour(*fore));
-    }
-    widget.setPalette(p);
-}
 
 // A frame of option buttons: the buttons of one frame are one exclusive group.
 class FrameWidget : public QGroupBox, public ControlView {
