@@ -25,6 +25,16 @@ namespace kanmeri::platform::testing {
 // this long assert what happened and in which order, never how soon.
 inline constexpr int kPatienceMs = 60000;
 
+// Runs `check` on each row, traced by the row's name. `check` is a function of
+// its own so that a fatal failure in it ends its own row only.
+template <typename Rows, typename Check>
+void forEachRow(const Rows& rows, const Check& check) {
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        check(row);
+    }
+}
+
 // The QTimer that a window's view runs for `timer`: its one child timer with
 // the model timer's interval (a window's timers have distinct intervals).
 inline QTimer* driverOf(const QWidget* view, const model::Timer& timer) {

@@ -146,7 +146,6 @@ TEST(InputTest, messageBox_showsIconTitleAndOkOnly) {
         {"warning, own title", model::MessageStyle::Exclamation, u"ERR 情報", QMessageBox::Warning,
          QStringLiteral("ERR 情報")},
     };
-    // A fatal failure ends its own row only.
     const auto expectBox = [&](const auto& row) {
         const auto seen = dismissingBoxes(
             [&] { shown.services.messageBox(u"入力間違いです", row.style, row.title); });
@@ -156,10 +155,7 @@ TEST(InputTest, messageBox_showsIconTitleAndOkOnly) {
         EXPECT_EQ(seen[0].icon, row.icon);
         EXPECT_EQ(seen[0].buttons, 1);
     };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        expectBox(row);
-    }
+    forEachRow(rows, expectBox);
 }
 
 // Without a sound device, as under the test command's X server, the first

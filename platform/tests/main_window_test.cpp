@@ -26,7 +26,7 @@ TEST_P(DesignOnScreen, load_drawsControlAsDesigned) {
     const windows::testing::DesignRow& row = GetParam();
     RealApp app;
     if (row.clockWindow) {
-        QTest::mouseClick(app.widget(app.main().Command2), Qt::LeftButton);
+        app.openClock();
     }
     const model::Form& form =
         row.clockWindow ? static_cast<model::Form&>(app.windows.clock.controls()) : app.main();
@@ -74,8 +74,7 @@ TEST(MainWindowTest, accessibility_followsTheModelInBothWindows) {
         SCOPED_TRACE("main window, inymd typed into");
         expectAccessAsModelled(f);
     }
-    QTest::mouseClick(app.widget(f.Command2), Qt::LeftButton);
-    ASSERT_NE(app.view(app.windows.clock), nullptr);
+    ASSERT_NE(app.openClock(), nullptr);
     SCOPED_TRACE("clock window");
     expectAccessAsModelled(app.windows.clock.controls());
 }
@@ -187,8 +186,7 @@ TEST(MainWindowTest, endings_stopTheEventLoopWithStatusZero) {
 
 TEST(MainWindowTest, switching_opensClockWindowAndBringsMainBack) {
     RealApp app;
-    QTest::mouseClick(app.widget(app.main().Command2), Qt::LeftButton);
-    ASSERT_NE(app.view(app.windows.clock), nullptr);
+    ASSERT_NE(app.openClock(), nullptr);
     EXPECT_EQ(app.view(app.windows.main), nullptr);
     EXPECT_EQ(app.view(app.windows.clock)->size(), QSize(291, 105));
     windows::ClockForm& clock = app.windows.clock.controls();

@@ -112,8 +112,7 @@ TEST_F(ScreenshotTest, labelText_staysInsideItsBoxWithPlausibleExtent) {
 
 TEST(ClockScreenshotTest, clockWindow_showsItsPictureAndGreenTime) {
     RealApp app;
-    QTest::mouseClick(app.widget(app.main().Command2), Qt::LeftButton);
-    QWidget* view = app.view(app.windows.clock);
+    QWidget* view = app.openClock();
     ASSERT_NE(view, nullptr);
     QPixmap grabbed = view->grab();
     if (grabbed.devicePixelRatio() != 1.0) {
