@@ -13,10 +13,13 @@
 
 #include "model/controls.h"
 #include "model/program.h"
+#include "model/tests/support/printers.h"
 #include "platform/qt_services.h"
 #include "platform/tests/widgets_of.h"
 
 namespace kanmeri::platform::testing {
+
+using kanmeri::testing::forEachRow;
 
 // How long a test waits for something the real event loop brings (a timer's
 // tick, an icon, a rest): far beyond any interval the program uses, so that
@@ -24,16 +27,6 @@ namespace kanmeri::platform::testing {
 // machine has been seen to stall a process for over 20 s). Tests that wait
 // this long assert what happened and in which order, never how soon.
 inline constexpr int kPatienceMs = 60000;
-
-// Runs `check` on each row, traced by the row's name. `check` is a function of
-// its own so that a fatal failure in it ends its own row only.
-template <typename Rows, typename Check>
-void forEachRow(const Rows& rows, const Check& check) {
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        check(row);
-    }
-}
 
 // The QTimer that a window's view runs for `timer`: its one child timer with
 // the model timer's interval (a window's timers have distinct intervals).

@@ -136,8 +136,7 @@ TEST(MainWindowTest, refusedEntry_reportsAndBlanksFocusedEntry) {
          QStringLiteral("年月日等の不正です。　再入力して下さい"), QStringLiteral("ERR 情報"),
          QMessageBox::Warning},
     };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
+    forEachRow(rows, [&](const auto& row) {
         RealApp app;
         MainForm& f = app.main();
         QTest::keyClicks(app.widget(f.inymd), row.typed);
@@ -153,7 +152,7 @@ TEST(MainWindowTest, refusedEntry_reportsAndBlanksFocusedEntry) {
         EXPECT_EQ(entry->text(), QStringLiteral("  "));
         EXPECT_EQ(entry->cursorPosition(), 0);
         EXPECT_EQ(app.view(app.windows.main)->focusWidget(), entry);
-    }
+    });
 }
 
 TEST(MainWindowTest, fortuneDraw_showsMessageInSecdisp) {
@@ -176,12 +175,11 @@ TEST(MainWindowTest, endings_stopTheEventLoopWithStatusZero) {
          [](RealApp& app) { QTest::mouseClick(app.widget(app.main().Command1), Qt::LeftButton); }},
         {"window manager close", [](RealApp& app) { app.view(app.windows.main)->close(); }},
     };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
+    forEachRow(rows, [&](const auto& row) {
         RealApp app;
         EXPECT_EQ(runUntilEnd(app.services, [&] { row.act(app); }), 0);
         EXPECT_FALSE(app.program.anyLoaded());
-    }
+    });
 }
 
 TEST(MainWindowTest, switching_opensClockWindowAndBringsMainBack) {

@@ -169,14 +169,13 @@ TEST(ViewTest, autoSizeLabel_takesOneLineCaptionSizeIntoModel) {
         {"blanks only", u"   "},
         {"empty", u""},
     };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
+    forEachRow(rows, [&](const auto& row) {
         label.setCaption(row.caption);
         expectFitsOneLine(w, label);
         EXPECT_EQ(w->pos(), QPoint(10, 10));
         EXPECT_FLOAT_EQ(label.rect().width, toTwips(w->width()));
         EXPECT_FLOAT_EQ(label.rect().left, 150.0F);
-    }
+    });
 }
 
 TEST(ViewTest, stacking_putsEntriesButtonsAndFrameAboveLabelsAndShapes) {
@@ -244,12 +243,11 @@ TEST(ViewTest, accessibleNames_followCaptionsButNotTypedText) {
         {"typed entry", &form.entry, QStringLiteral("探す日付")},
         {"assigned entry", &form.digits, QString()},
     };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
+    forEachRow(rows, [&](const auto& row) {
         EXPECT_EQ(QAccessible::queryAccessibleInterface(shown.widget(*row.control))
                       ->text(QAccessible::Name),
                   row.expected);
-    }
+    });
     expectAccessAsModelled(form);
 }
 
