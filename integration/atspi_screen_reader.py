@@ -38,22 +38,14 @@ except ImportError:
     print("SKIPPED: python3-pyatspi is not installed")
     sys.exit(77)
 
+from checks import check, fortune_messages, run_checks
+
 WAIT = 20.0  # ceiling of every wait, in seconds
 CAPTION = "曜日探し　＆　今週から1週間の運勢占い（当たるかな？）"
 ERROR_MESSAGE = "入力情報のエラーです"
 ENTRY_NAMES = ("お探しの年月日（yyyy/mm/dd）", "好きな数字（１桁）")
 ASTERISKS = "　　＊＊＊＊＊＊＊＊　　"
 DIGIT = 7
-
-failures = []
-
-
-def check(condition, what):
-    print(("ok   " if condition else "FAIL ") + what, flush=True)
-    if not condition:
-        failures.append(what)
-    return condition
-
 
 def wait_for(probe, what):
     """Returns probe()'s first true value within WAIT seconds, or fails."""
@@ -110,15 +102,6 @@ def do_action(node, name):
 def text_of(node):
     text = node.queryText()
     return text.getText(0, -1)
-
-
-def fortune_messages(table_cpp):
-    """The 61 messages of the table, in index order, unescaped."""
-    with open(table_cpp, encoding="utf-8") as source:
-        body = source.read()
-    literals = re.findall(r'\bu"((?:[^"\\]|\\.)*)"', body)
-    return [re.sub(r"\\u([0-9A-Fa-f]{4})", lambda m: chr(int(m.group(1), 16)), text)
-            for text in literals]
 
 
 def drawn_index(digit, second):
@@ -266,12 +249,4 @@ def run(messages):
 
 
 if __name__ == "__main__":
-    try:
-        main()
-    except AssertionError as error:
-        failures.append(str(error))
-        print(f"FAIL {error}")
-    if failures:
-        print(f"{len(failures)} failure(s)")
-        sys.exit(1)
-    print("all checks passed")
+    run_checks(main)

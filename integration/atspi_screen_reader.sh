@@ -23,6 +23,7 @@ command -v dbus-run-session >/dev/null || skip "dbus-run-session (dbus) is not i
 command -v Xvfb >/dev/null || skip "Xvfb is not installed"
 
 start_virtual_x
+export PYTHONDONTWRITEBYTECODE=1  # no __pycache__ of checks.py in the source tree
 export XDG_RUNTIME_DIR=$work
 
 dbus-run-session -- "$python" "$here/atspi_screen_reader.py" "$kanmeri" "$table"

@@ -31,6 +31,7 @@ import os
 import re
 import sys
 
+from checks import check, fortune_messages, run_checks
 from orca_session import OrcaLog, Processes, press, start_speech, type_text
 
 MAIN_TITLE = "曜日探し　＆　今週から1週間の運勢占い（当たるかな？）"
@@ -39,24 +40,6 @@ DATE_ENTRY = "お探しの年月日（yyyy/mm/dd）"
 NUMBER_ENTRY = "好きな数字（１桁）"
 SATURDAY = " お探しの日の曜日は　土曜日　です"
 CLOCK_TEXT = re.compile(r"\d\d:\d\d:\d\d|[AP]M\)")
-
-failures = []
-
-
-def check(condition, what):
-    print(("ok   " if condition else "FAIL ") + what, flush=True)
-    if not condition:
-        failures.append(what)
-    return condition
-
-
-def fortune_messages(table_cpp):
-    with open(table_cpp, encoding="utf-8") as source:
-        body = source.read()
-    literals = re.findall(r'\bu"((?:[^"\\]|\\.)*)"', body)
-    return [re.sub(r"\\u([0-9A-Fa-f]{4})", lambda m: chr(int(m.group(1), 16)), text)
-            for text in literals]
-
 
 def notification(text):
     """What Orca says as a notification showing `text` appears: its role, then
@@ -153,16 +136,8 @@ def main():
     messages = fortune_messages(table_cpp)
     if not check(len(messages) == 61, f"the fortune table has 61 messages ({len(messages)})"):
         return
-    log = OrcaLog(log_path)
-    try:
-        run(kanmeri, messages, work, log)
-    except AssertionError as error:
-        check(False, str(error))
+    run(kanmeri, messages, work, OrcaLog(log_path))
 
 
 if __name__ == "__main__":
-    main()
-    if failures:
-        print(f"{len(failures)} failure(s)")
-        sys.exit(1)
-    print("all checks passed")
+    run_checks(main)

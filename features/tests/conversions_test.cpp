@@ -103,10 +103,9 @@ TEST(DateFromText, textsThatAreNoDate_failAsTypeMismatch) {
         {"signedMonth", u"2000/+1/01"},
         {"missingDay", u"2000/01/"},
     };
-    for (const BadText& row : rows) {
-        SCOPED_TRACE(row.name);
+    testing::forEachRow(rows, [&](const BadText& row) {
         EXPECT_EQ(failureOf([&] { (void)dateFromText(row.text); }), Failure::Kind::TypeMismatch);
-    }
+    });
 }
 
 TEST(DateFromText, megabyteOfSpacesOrDigits_isReadInOnePass) {
@@ -141,10 +140,9 @@ TEST(NumberFromText, otherTexts_fail) {
         {"comma", u"1,5"},      {"twoSigns", u"+-1"},    {"nul", model::Text(u"5\0", 2)},
         {"infinity", u"inf"},   {"twoPoints", u"1.2.3"}, {"pointAfterPoint", u"5.."},
     };
-    for (const BadText& row : rows) {
-        SCOPED_TRACE(row.name);
+    testing::forEachRow(rows, [&](const BadText& row) {
         EXPECT_EQ(failureOf([&] { (void)numberFromText(row.text); }), Failure::Kind::TypeMismatch);
-    }
+    });
     EXPECT_EQ(failureOf([] { (void)numberFromText(model::Text(1 << 20, u'9')); }),
               Failure::Kind::Overflow);
     // Beyond a double's range, but with a second point it is no number at all.

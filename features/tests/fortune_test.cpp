@@ -166,14 +166,13 @@ TEST_F(FortuneDrawTest, refusedEntries_reportAndLeaveTheStateAsItWas) {
         {"positive459Digits", digitsBeyondDouble(), kNotANumberCalls, 45},
         {"negativeSubnormal", Text(u"-0.").append(320, u'0').append(u"1"), kOutOfRangeCalls},
     };
-    for (const RefusedRow& row : rows) {
-        SCOPED_TRACE(row.name);
+    testing::forEachRow(rows, [&](const RefusedRow& row) {
         services.clear();
         go(row.entry, row.second);
         EXPECT_EQ(services.calls, row.calls);
         EXPECT_EQ(insuu.caret(), 0U);
         expectUnchanged();
-    }
+    });
 }
 
 TEST_F(FortuneDrawTest, secondGoAfterADraw_reportsTheEmptyBox) {

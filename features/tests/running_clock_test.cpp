@@ -157,14 +157,13 @@ TEST_F(ClockTicks, atMidnight_showsDateAndTimeOfOneInstant) {
         Text time;
     } rows[] = {{"12-hour", twelve, u"  11:59:59 (PM)  "},
                 {"24-hour", twentyFour, u"  23:59:59  "}};
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
+    testing::forEachRow(rows, [&](const auto& row) {
         row.selected->select();
         const SteppingClock midnight;
         Timer1_Timer(ClockDisplay{*dspdate, *dsptime, *twelve}, midnight);
         EXPECT_EQ(dspdate->caption(), u"  2000年12月31日(日曜日)  ");
         EXPECT_EQ(dsptime->caption(), row.time);
-    }
+    });
 }
 
 TEST(SecondsBar, widthGrowsBySixtiethsOfTheOutline) {

@@ -234,8 +234,7 @@ TEST_F(ControlsTest, setCaption_announcesEveryCaptionWithTextOnlyWhereDesigned) 
          {u"  12:01:02(am)  ", u"  12:01:02(am)  ", u"  12:01:03(am)  "},
          {P::Caption, P::Caption}},
     };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
+    testing::forEachRow(rows, [&](const auto& row) {
         auto& label = form().add<Label>({.name = u"l", .tab = 0, .announces = row.announces});
         std::vector<P> heard;
         form().setObserver([&](Control& c, P p) {
@@ -248,7 +247,7 @@ TEST_F(ControlsTest, setCaption_announcesEveryCaptionWithTextOnlyWhereDesigned) 
         }
         EXPECT_EQ(heard, row.heard);
         EXPECT_EQ(label.caption(), row.captions.back());
-    }
+    });
 }
 
 TEST_F(ControlsTest, description_isTheDesignsUnlessTheKindTellsItsState) {

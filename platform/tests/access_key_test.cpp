@@ -63,15 +63,14 @@ TEST(AccessKeyTest, altG_drawsExactlyAsClickOnGo) {
         {"not a number", QStringLiteral("a"), 1},
         {"out of range", QStringLiteral("12"), 1},
     };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
+    forEachRow(rows, [&](const auto& row) {
         const Outcome clicked = draw(row.typed, Press::Click);
         EXPECT_EQ(draw(row.typed, Press::AltG), clicked);
         EXPECT_EQ(static_cast<int>(clicked.boxes.size()), row.boxes);
         if (row.boxes == 0) {
             EXPECT_NE(clicked.secdisp, QStringLiteral("　　＊＊＊＊＊＊＊＊　　"));
         }
-    }
+    });
 }
 
 TEST(AccessKeyTest, altG_drawsFromAnyControlOfTheWindow) {
@@ -138,10 +137,7 @@ TEST(AccessKeyTest, pressAction_reportsItsKeyBinding) {
         bindings.removeAll(QString());  // the toolkit's buttons report an empty one
         EXPECT_EQ(bindings, wanted);
     };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        expectBindings(row.control, row.bindings);
-    }
+    forEachRow(rows, [&](const auto& row) { expectBindings(row.control, row.bindings); });
 }
 
 }  // namespace

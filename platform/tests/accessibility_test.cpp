@@ -101,12 +101,11 @@ TEST(AccessibilityTest, bar_isANamedProgressBarDescribedByItsShare) {
     View shown;
     ScratchForm& form = shown.window.scratch();
     QAccessibleInterface* a = accessibleOf(shown, form.filled);
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
+    forEachRow(rows, [&](const auto& row) {
         form.filled.setWidth(form.outline.width() / 60.0F * row.sixtieths);
         EXPECT_EQ(a->text(QAccessible::Description), row.share);
         EXPECT_EQ(a->text(QAccessible::Description), toQString(form.filled.description()));
-    }
+    });
     EXPECT_EQ(a->role(), QAccessible::ProgressBar);
     EXPECT_EQ(a->text(QAccessible::Name), QStringLiteral("秒の進み"));
     EXPECT_FALSE(a->state().focusable);

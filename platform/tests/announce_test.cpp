@@ -38,8 +38,7 @@ TEST(AnnounceTest, bothWindows_areTopLevelWindowsNamedByTheirTitles) {
     };
     expectWindow(app.view(app.windows.main),
                  QStringLiteral("曜日探し　＆　今週から1週間の運勢占い（当たるかな？）"));
-    QTest::mouseClick(app.widget(app.main().Command2), Qt::LeftButton);
-    expectWindow(app.view(app.windows.clock), QStringLiteral("日付と時刻の表示"));
+    expectWindow(app.openClock(), QStringLiteral("日付と時刻の表示"));
 }
 
 TEST(AnnounceTest, notification_isHiddenUnfocusableAndANotification) {

@@ -9,6 +9,7 @@
 #include "platform/caption_text.h"
 #include "platform/look.h"
 #include "platform/tests/caption_check.h"
+#include "platform/tests/fixture.h"
 
 namespace kanmeri::platform::testing {
 namespace {
@@ -51,7 +52,6 @@ TEST(CaptionLayoutTest, width_decidesWhereLinesBreak) {
         {"a pixel short", advance - 1, 2, kGoto.right(1)},
         {"one character wide", 1, static_cast<int>(kGoto.size()), kGoto.right(1)},
     };
-    // A fatal failure ends its own row only.
     const auto expectBreaks = [&](const auto& row) {
         ASSERT_EQ(caption.layOut(row.width, false), row.lines);
         // The last line's ink starts at its left edge and is no wider than
@@ -66,10 +66,7 @@ TEST(CaptionLayoutTest, width_decidesWhereLinesBreak) {
             EXPECT_LT(last.width(), advanceOf(kGoto.right(2))) << "more than one character";
         }
     };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        expectBreaks(row);
-    }
+    forEachRow(rows, expectBreaks);
 }
 
 TEST(CaptionLayoutTest, lines_areOneEmApartWithBaselineAtTheirFoot) {
@@ -84,7 +81,6 @@ TEST(CaptionLayoutTest, lines_areOneEmApartWithBaselineAtTheirFoot) {
     caption.setText(capitals, italic15());
     const int em = caption.lineHeight();
     EXPECT_EQ(em, 15);
-    // A fatal failure ends its own row only.
     const auto expectLines = [&](const auto& row) {
         const qreal width = caption.advanceWidth() * row.share;
         ASSERT_EQ(caption.layOut(width, false), row.lines);
@@ -104,10 +100,7 @@ TEST(CaptionLayoutTest, lines_areOneEmApartWithBaselineAtTheirFoot) {
         EXPECT_TRUE(ink.box(row.lines * em, CaptionInk::kAll).isNull())
             << "ink below the last line";
     };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        expectLines(row);
-    }
+    forEachRow(rows, expectLines);
 }
 
 TEST(CaptionLayoutTest, centred_linesCentreTheirAdvancesInTheWidth) {
@@ -120,7 +113,6 @@ TEST(CaptionLayoutTest, centred_linesCentreTheirAdvancesInTheWidth) {
         {"snug box", QStringLiteral("ＧＯ"), 31},
         {"blanks count", QStringLiteral("  12:01  "), 120},
     };
-    // A fatal failure ends its own row only.
     const auto expectCentred = [&](const auto& row) {
         CaptionLayout caption;
         caption.setText(row.text, italic15());
@@ -134,10 +126,7 @@ TEST(CaptionLayoutTest, centred_linesCentreTheirAdvancesInTheWidth) {
         EXPECT_NEAR(centred.center().x(), row.width / 2, caption.lineHeight() / 4.0);
         EXPECT_EQ(centred.top(), left.top());
     };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        expectCentred(row);
-    }
+    forEachRow(rows, expectCentred);
 }
 
 }  // namespace

@@ -49,8 +49,7 @@ std::vector<model::Text> weekdaySentences(const model::Text& head, const model::
 TEST(CaptionsAtScale, designCaptions_stayInsideTheirBoxes) {
     RealApp app;
     expectLoadedCaptionsInside(app, app.main());
-    QTest::mouseClick(app.widget(app.main().Command2), Qt::LeftButton);
-    ASSERT_NE(app.view(app.windows.clock), nullptr);
+    ASSERT_NE(app.openClock(), nullptr);
     expectLoadedCaptionsInside(app, app.windows.clock.controls());
 }
 
@@ -78,7 +77,6 @@ TEST(CaptionsAtScale, lblgoto_takesOneLineAndStartThree) {
         model::Label& label;
         int lines;
     } rows[] = {{"lblgoto", app.main().lblgoto, 1}, {"start", app.main().start, 3}};
-    // A fatal failure ends its own row only.
     const auto expectLines = [&](const auto& row) {
         const auto* label = app.widget<LabelWidget>(row.label);
         ASSERT_NE(label, nullptr);
@@ -96,10 +94,7 @@ TEST(CaptionsAtScale, lblgoto_takesOneLineAndStartThree) {
                 .box();
         EXPECT_NEAR(ink.bottom(), row.lines * em, em / 4.0);
     };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        expectLines(row);
-    }
+    forEachRow(rows, expectLines);
 }
 
 TEST(CaptionsAtScale, runningTexts_stayInsideTheirBoxes) {

@@ -51,7 +51,6 @@ const Row kRows[] = {
 
 TEST(CaretRestTest, inputAfterRest_blinksAgainOnlyForPressesAndFocus) {
     QWidget target;
-    // A fatal failure ends its own row only.
     const auto expectWake = [&](const Row& row) {
         // The application's own rest may have begun in an earlier test.
         QKeyEvent wakeAll(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, "a");
@@ -68,10 +67,7 @@ TEST(CaretRestTest, inputAfterRest_blinksAgainOnlyForPressesAndFocus) {
         EXPECT_EQ(resting(), !row.wakes);
         EXPECT_EQ(QApplication::cursorFlashTime(), row.wakes ? desktop : 0);
     };
-    for (const Row& row : kRows) {
-        SCOPED_TRACE(row.name);
-        expectWake(row);
-    }
+    testing::forEachRow(kRows, expectWake);
 }
 
 TEST(CaretRestTest, destroyedWhileResting_restoresDesktopRate) {

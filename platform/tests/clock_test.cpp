@@ -37,7 +37,7 @@ Display mainDisplay(RealApp& app) {
 }
 
 Display clockDisplay(RealApp& app) {
-    QTest::mouseClick(app.widget(app.main().Command2), Qt::LeftButton);
+    app.openClock();
     windows::ClockForm& f = app.windows.clock.controls();
     return {f.Timer1, f.dspdate, f.dsptime, f.outtime0, f.outtime1};
 }
@@ -109,7 +109,6 @@ TEST(RunningClockTest, shownWindows_runTheirTimersAtTheDesignIntervalsUntilTheyC
         int intervalMs;
     } rows[] = {{"Timer1", f.Timer1, 100}, {"Timer2", f.Timer2, 2000}};
     std::vector<QPointer<QTimer>> drivers;
-    // A fatal failure ends its own row only.
     const auto expectDriver = [&](const auto& row) {
         QTimer* driver = driverOf(app.view(app.windows.main), row.timer);
         ASSERT_NE(driver, nullptr);
@@ -118,10 +117,7 @@ TEST(RunningClockTest, shownWindows_runTheirTimersAtTheDesignIntervalsUntilTheyC
         EXPECT_FALSE(driver->isSingleShot());
         drivers.emplace_back(driver);
     };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        expectDriver(row);
-    }
+    forEachRow(rows, expectDriver);
     ASSERT_EQ(drivers.size(), std::size(rows)) << "a timer without its driver";
     // The real timer drives the clock: its ticks come, and they draw.
     {
@@ -130,7 +126,7 @@ TEST(RunningClockTest, shownWindows_runTheirTimersAtTheDesignIntervalsUntilTheyC
         EXPECT_EQ(shown(app.widget(f.dsptime)), k12Shown);
     }
 
-    QTest::mouseClick(app.widget(f.Command2), Qt::LeftButton);
+    app.openClock();
     for (const QPointer<QTimer>& driver : drivers) {
         EXPECT_TRUE(driver.isNull() || !driver->isActive()) << "a closed window's timer runs";
     }
@@ -165,7 +161,6 @@ TEST(RunningClockTest, tick_repaintsOnlyTheLabelsWhoseTextChanged) {
         {"next second", [](kanmeri::testing::FakeClock& c) { c.time.second += 1; }, false, true},
         {"next day", [](kanmeri::testing::FakeClock& c) { c.date.day += 1; }, true, false},
     };
-    // A fatal failure ends its own row only.
     const auto expectPaints = [&](const auto& row) {
         RealApp app(kDate, kTime);
         Display d = mainDisplay(app);
@@ -191,10 +186,7 @@ TEST(RunningClockTest, tick_repaintsOnlyTheLabelsWhoseTextChanged) {
         EXPECT_EQ(datePaints.count > 0, row.datePaints) << datePaints.count << " date paints";
         EXPECT_EQ(timePaints.count > 0, row.timePaints) << timePaints.count << " time paints";
     };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        expectPaints(row);
-    }
+    forEachRow(rows, expectPaints);
 }
 
 // Auto-size labels with captions that end in a glyph, not a blank: the

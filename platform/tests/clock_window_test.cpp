@@ -17,8 +17,7 @@ using kanmeri::testing::utf8;
 
 TEST(ClockWindowTest, open_showsCaptionAndTwentyFourHourOption) {
     RealApp app;
-    QTest::mouseClick(app.widget(app.main().Command2), Qt::LeftButton);
-    QWidget* view = app.view(app.windows.clock);
+    QWidget* view = app.openClock();
     ASSERT_NE(view, nullptr);
     EXPECT_EQ(utf8(toText(view->windowTitle())), utf8(u"日付と時刻の表示"));
     EXPECT_TRUE(view->isVisible());
@@ -46,7 +45,7 @@ TEST(ClockWindowTest, back_bringsMainWindowInItsDesignTimeState) {
     disturb(app);
     ASSERT_NE(app.widget<QLineEdit>(app.main().inymd)->text(), QString());
     ASSERT_NE(app.widget(app.main().outyoubi)->accessibleName(), QString());
-    QTest::mouseClick(app.widget(app.main().Command2), Qt::LeftButton);
+    app.openClock();
     windows::ClockForm& clock = app.windows.clock.controls();
     ASSERT_EQ(utf8(toText(app.widget<QPushButton>(clock.Command1)->text())), utf8(u"戻　る"));
     QTest::mouseClick(app.widget(clock.Command1), Qt::LeftButton);
@@ -67,8 +66,7 @@ TEST(ClockWindowTest, back_bringsMainWindowInItsDesignTimeState) {
 
 TEST(ClockWindowTest, windowManagerClose_endsEventLoopWithoutBringingMainBack) {
     RealApp app;
-    QTest::mouseClick(app.widget(app.main().Command2), Qt::LeftButton);
-    ASSERT_NE(app.view(app.windows.clock), nullptr);
+    ASSERT_NE(app.openClock(), nullptr);
     EXPECT_EQ(runUntilEnd(app.services, [&] { app.view(app.windows.clock)->close(); }), 0);
     EXPECT_FALSE(app.program.anyLoaded());
     EXPECT_EQ(app.view(app.windows.main), nullptr);

@@ -13,10 +13,13 @@
 
 #include "model/controls.h"
 #include "model/program.h"
+#include "model/tests/support/printers.h"
 #include "platform/qt_services.h"
 #include "platform/tests/widgets_of.h"
 
 namespace kanmeri::platform::testing {
+
+using kanmeri::testing::forEachRow;
 
 // How long a test waits for something the real event loop brings (a timer's
 // tick, an icon, a rest): far beyond any interval the program uses, so that

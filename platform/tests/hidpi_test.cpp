@@ -93,8 +93,7 @@ TEST(HiDpiAtScale, bothWindows_keepLogicalLayoutAndGrabAtDeviceResolution) {
         expectCrispGrab(main, QStringLiteral(":/kanmeri/paper_cream.jpg"), {580, 340},
                         {{520, 320}, {10, 330}, {300, 140}, {565, 100}});
     }
-    QTest::mouseClick(app.widget(app.main().Command2), Qt::LeftButton);
-    QWidget* clock = app.view(app.windows.clock);
+    QWidget* clock = app.openClock();
     ASSERT_NE(clock, nullptr);
     EXPECT_EQ(clock->size(), QSize(291, 105));
     fire(driverOf(clock, app.windows.clock.controls().Timer1));

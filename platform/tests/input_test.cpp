@@ -70,8 +70,7 @@ TEST(InputTest, enter_pressesNoButtonAndInsertsNothing) {
         const char* name;
         Qt::Key key;
     } rows[] = {{"Return", Qt::Key_Return}, {"Enter", Qt::Key_Enter}};
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
+    forEachRow(rows, [&](const auto& row) {
         View shown;
         ScratchForm& f = shown.window.scratch();
         QTest::keyClicks(shown.widget(f.entry), QStringLiteral("5"));
@@ -81,7 +80,7 @@ TEST(InputTest, enter_pressesNoButtonAndInsertsNothing) {
         const std::vector<model::Text> expected = {u"KeyPress 13", u"Change"};
         EXPECT_EQ(shown.window.events, expected);
         EXPECT_EQ(shown.widget<QLineEdit>(f.entry)->text(), QStringLiteral("5 "));
-    }
+    });
 }
 
 TEST(InputTest, enterOrSpace_onFocusedButton_pressesIt) {
@@ -89,8 +88,7 @@ TEST(InputTest, enterOrSpace_onFocusedButton_pressesIt) {
         const char* name;
         Qt::Key key;
     } rows[] = {{"Return", Qt::Key_Return}, {"Enter", Qt::Key_Enter}, {"Space", Qt::Key_Space}};
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
+    forEachRow(rows, [&](const auto& row) {
         View shown;
         ScratchForm& f = shown.window.scratch();
         shown.widget(f.press)->setFocus(Qt::TabFocusReason);
@@ -98,7 +96,7 @@ TEST(InputTest, enterOrSpace_onFocusedButton_pressesIt) {
         QTest::keyClick(shown.widget(f.press), row.key);
         const std::vector<model::Text> expected = {u"Click press"};
         EXPECT_EQ(shown.window.events, expected);
-    }
+    });
 }
 
 TEST(InputTest, handlerAssignment_putsCaretAtStart) {
@@ -146,7 +144,6 @@ TEST(InputTest, messageBox_showsIconTitleAndOkOnly) {
         {"warning, own title", model::MessageStyle::Exclamation, u"ERR 情報", QMessageBox::Warning,
          QStringLiteral("ERR 情報")},
     };
-    // A fatal failure ends its own row only.
     const auto expectBox = [&](const auto& row) {
         const auto seen = dismissingBoxes(
             [&] { shown.services.messageBox(u"入力間違いです", row.style, row.title); });
@@ -156,10 +153,7 @@ TEST(InputTest, messageBox_showsIconTitleAndOkOnly) {
         EXPECT_EQ(seen[0].icon, row.icon);
         EXPECT_EQ(seen[0].buttons, 1);
     };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        expectBox(row);
-    }
+    forEachRow(rows, expectBox);
 }
 
 // Without a sound device, as under the test command's X server, the first

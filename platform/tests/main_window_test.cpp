@@ -26,7 +26,7 @@ TEST_P(DesignOnScreen, load_drawsControlAsDesigned) {
     const windows::testing::DesignRow& row = GetParam();
     RealApp app;
     if (row.clockWindow) {
-        QTest::mouseClick(app.widget(app.main().Command2), Qt::LeftButton);
+        app.openClock();
     }
     const model::Form& form =
         row.clockWindow ? static_cast<model::Form&>(app.windows.clock.controls()) : app.main();
@@ -74,8 +74,7 @@ TEST(MainWindowTest, accessibility_followsTheModelInBothWindows) {
         SCOPED_TRACE("main window, inymd typed into");
         expectAccessAsModelled(f);
     }
-    QTest::mouseClick(app.widget(f.Command2), Qt::LeftButton);
-    ASSERT_NE(app.view(app.windows.clock), nullptr);
+    ASSERT_NE(app.openClock(), nullptr);
     SCOPED_TRACE("clock window");
     expectAccessAsModelled(app.windows.clock.controls());
 }
@@ -137,8 +136,7 @@ TEST(MainWindowTest, refusedEntry_reportsAndBlanksFocusedEntry) {
          QStringLiteral("年月日等の不正です。　再入力して下さい"), QStringLiteral("ERR 情報"),
          QMessageBox::Warning},
     };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
+    forEachRow(rows, [&](const auto& row) {
         RealApp app;
         MainForm& f = app.main();
         QTest::keyClicks(app.widget(f.inymd), row.typed);
@@ -154,7 +152,7 @@ TEST(MainWindowTest, refusedEntry_reportsAndBlanksFocusedEntry) {
         EXPECT_EQ(entry->text(), QStringLiteral("  "));
         EXPECT_EQ(entry->cursorPosition(), 0);
         EXPECT_EQ(app.view(app.windows.main)->focusWidget(), entry);
-    }
+    });
 }
 
 TEST(MainWindowTest, fortuneDraw_showsMessageInSecdisp) {
@@ -177,18 +175,16 @@ TEST(MainWindowTest, endings_stopTheEventLoopWithStatusZero) {
          [](RealApp& app) { QTest::mouseClick(app.widget(app.main().Command1), Qt::LeftButton); }},
         {"window manager close", [](RealApp& app) { app.view(app.windows.main)->close(); }},
     };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
+    forEachRow(rows, [&](const auto& row) {
         RealApp app;
         EXPECT_EQ(runUntilEnd(app.services, [&] { row.act(app); }), 0);
         EXPECT_FALSE(app.program.anyLoaded());
-    }
+    });
 }
 
 TEST(MainWindowTest, switching_opensClockWindowAndBringsMainBack) {
     RealApp app;
-    QTest::mouseClick(app.widget(app.main().Command2), Qt::LeftButton);
-    ASSERT_NE(app.view(app.windows.clock), nullptr);
+    ASSERT_NE(app.openClock(), nullptr);
     EXPECT_EQ(app.view(app.windows.main), nullptr);
     EXPECT_EQ(app.view(app.windows.clock)->size(), QSize(291, 105));
     windows::ClockForm& clock = app.windows.clock.controls();

@@ -34,6 +34,11 @@ struct RealApp {
 
     [[nodiscard]] static QWidget* view(const model::Window& window) { return viewOf(window); }
     [[nodiscard]] windows::MainForm& main() { return windows.main.controls(); }
+    // Clicks 時刻のみ表示ボタン; the clock window's view, or null where none opened.
+    QWidget* openClock() {
+        QTest::mouseClick(widget(main().Command2), Qt::LeftButton);
+        return view(windows.clock);
+    }
     template <typename T = QWidget>
     [[nodiscard]] T* widget(const model::Control& control) const {
         return widgetOf<T>(control);

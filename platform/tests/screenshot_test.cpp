@@ -82,10 +82,9 @@ TEST_F(ScreenshotTest, colours_showInTheirControls) {
         {"bar outline fill", {110, 90, 300, 5}, QColor(0xFFFFFF), 0, 300 * 5},
         {"opaque frame and options", {535, 44, 10, 10}, QColor(0xF1EBCB), 2, 95},
     };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
+    forEachRow(rows, [&](const auto& row) {
         EXPECT_GE(countNear(shot_, row.area, row.colour, row.tolerance), row.atLeast);
-    }
+    });
 }
 
 TEST_F(ScreenshotTest, labelText_staysInsideItsBoxWithPlausibleExtent) {
@@ -99,21 +98,19 @@ TEST_F(ScreenshotTest, labelText_staysInsideItsBoxWithPlausibleExtent) {
         {"start, wraps onto three lines", {24, 240, 225, 49}, 180, 38},
         {"dsp01", {144, 24, 241, 25}, 150, 10},
     };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
+    forEachRow(rows, [&](const auto& row) {
         const QRect area = row.label.adjusted(-6, -6, 6, 6) & shot_.rect();
         const QRect ink = inked(shot_, paper_, area);
         EXPECT_TRUE(row.label.contains(ink))
             << ink.x() << "," << ink.y() << " " << ink.width() << "x" << ink.height();
         EXPECT_GE(ink.width(), row.minWidth);
         EXPECT_GE(ink.height(), row.minHeight);
-    }
+    });
 }
 
 TEST(ClockScreenshotTest, clockWindow_showsItsPictureAndGreenTime) {
     RealApp app;
-    QTest::mouseClick(app.widget(app.main().Command2), Qt::LeftButton);
-    QWidget* view = app.view(app.windows.clock);
+    QWidget* view = app.openClock();
     ASSERT_NE(view, nullptr);
     QPixmap grabbed = view->grab();
     if (grabbed.devicePixelRatio() != 1.0) {

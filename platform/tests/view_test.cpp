@@ -104,7 +104,6 @@ const Row kRows[] = {
 TEST(ViewTest, controls_takeDesignGeometryAndFonts) {
     View shown;
     ScratchForm& form = shown.window.scratch();
-    // A fatal failure ends its own row only.
     const auto expectPlaced = [&](const Row& row) {
         QWidget* w = shown.widget(row.control(form));
         ASSERT_NE(w, nullptr);
@@ -118,10 +117,7 @@ TEST(ViewTest, controls_takeDesignGeometryAndFonts) {
                 << QFontInfo(w->font()).family().toStdString();
         }
     };
-    for (const Row& row : kRows) {
-        SCOPED_TRACE(row.name);
-        expectPlaced(row);
-    }
+    forEachRow(kRows, expectPlaced);
 }
 
 // Naming a face that is not installed, or more than one that is, costs a
@@ -173,14 +169,13 @@ TEST(ViewTest, autoSizeLabel_takesOneLineCaptionSizeIntoModel) {
         {"blanks only", u"   "},
         {"empty", u""},
     };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
+    forEachRow(rows, [&](const auto& row) {
         label.setCaption(row.caption);
         expectFitsOneLine(w, label);
         EXPECT_EQ(w->pos(), QPoint(10, 10));
         EXPECT_FLOAT_EQ(label.rect().width, toTwips(w->width()));
         EXPECT_FLOAT_EQ(label.rect().left, 150.0F);
-    }
+    });
 }
 
 TEST(ViewTest, stacking_putsEntriesButtonsAndFrameAboveLabelsAndShapes) {
@@ -220,17 +215,13 @@ TEST(ViewTest, accessibleNamesAndRoles_areTheModelsExactly) {
         {"outline", &form.outline, QString(), QAccessible::Graphic},
         {"bar", &form.filled, QStringLiteral("秒の進み"), QAccessible::ProgressBar},
     };
-    // A fatal failure ends its own row only.
     const auto expectAccess = [&](const auto& row) {
         QAccessibleInterface* a = QAccessible::queryAccessibleInterface(shown.widget(*row.control));
         ASSERT_NE(a, nullptr);
         EXPECT_EQ(a->text(QAccessible::Name), row.expected);
         EXPECT_EQ(a->role(), row.role);
     };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        expectAccess(row);
-    }
+    forEachRow(rows, expectAccess);
     expectAccessAsModelled(form);
     EXPECT_EQ(QAccessible::queryAccessibleInterface(shown.view())->text(QAccessible::Name),
               QStringLiteral("試験　ウィンドウ"));
@@ -252,12 +243,11 @@ TEST(ViewTest, accessibleNames_followCaptionsButNotTypedText) {
         {"typed entry", &form.entry, QStringLiteral("探す日付")},
         {"assigned entry", &form.digits, QString()},
     };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
+    forEachRow(rows, [&](const auto& row) {
         EXPECT_EQ(QAccessible::queryAccessibleInterface(shown.widget(*row.control))
                       ->text(QAccessible::Name),
                   row.expected);
-    }
+    });
     expectAccessAsModelled(form);
 }
 

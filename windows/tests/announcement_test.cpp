@@ -115,8 +115,7 @@ INSTANTIATE_TEST_SUITE_P(Rows, AnnouncementTest, ::testing::ValuesIn(kRows),
 
 // The clocks' ticks change their labels' captions and never announce one.
 TEST(AnnouncementTest, clockTicks_ofEitherWindow_announceNothing) {
-    Harness h;
-    h.start();
+    Harness h(Harness::kStarted);
     const auto ticks = [&](model::Form& form, const std::vector<model::Timer*>& timers) {
         return noticesDuring(form, [&] {
             for (int second = 57; second < 60; ++second) {
@@ -137,8 +136,7 @@ TEST(AnnouncementTest, clockTicks_ofEitherWindow_announceNothing) {
 }
 
 TEST(AnnouncementTest, onlyTheTwoResultLabels_announce) {
-    Harness h;
-    h.start();
+    Harness h(Harness::kStarted);
     std::vector<Text> announcing;
     for (const auto& control : h.main().controls()) {
         if (control->design().announces) {
@@ -153,8 +151,7 @@ TEST(AnnouncementTest, onlyTheTwoResultLabels_announce) {
 }
 
 TEST(AnnouncementTest, numberEntry_isDescribedByTheKeyThatDraws) {
-    Harness h;
-    h.start();
+    Harness h(Harness::kStarted);
     const MainForm& f = h.main();
     EXPECT_EQ(f.insuu.description(), u"Alt+G で占います");
     EXPECT_EQ(f.insuu.accessibleName(), u"好きな数字（１桁）");

@@ -11,8 +11,7 @@ class DesignTest : public ::testing::TestWithParam<DesignRow> {};
 
 TEST_P(DesignTest, load_createsControlInDesignState) {
     const DesignRow& row = GetParam();
-    Harness h;
-    h.start();
+    Harness h(Harness::kStarted);
     if (row.clockWindow) {
         h.toClock();
     }

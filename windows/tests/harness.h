@@ -9,7 +9,18 @@ namespace kanmeri::windows::testing {
 using kanmeri::testing::ServiceCall;
 
 struct Harness {
-    Harness() { windows.registerWith(services.program); }
+    // How far the program has got once the harness is built.
+    enum Start { kUnstarted, kStarted, kOnClock };
+
+    explicit Harness(Start start = kUnstarted) {
+        windows.registerWith(services.program);
+        if (start != kUnstarted) {
+            this->start();
+        }
+        if (start == kOnClock) {
+            toClock();
+        }
+    }
 
     // The entry: load and show the main window.
     void start() {

@@ -59,8 +59,7 @@ TEST(WindowDesignTest, clock_hasDesignCaptionSizeAndPictures) {
 }
 
 TEST(WindowDesignTest, mainLoad_createsSecondsBarShapesAndTimers) {
-    Harness h;
-    h.start();
+    Harness h(Harness::kStarted);
     MainForm& f = h.main();
     EXPECT_EQ(f.controls().size(), 25U);
     EXPECT_EQ(f.shpwaku.rect(), (model::TwipsRect{840, 1320, 5415, 135}));
@@ -76,9 +75,7 @@ TEST(WindowDesignTest, mainLoad_createsSecondsBarShapesAndTimers) {
 }
 
 TEST(WindowDesignTest, clockLoad_createsOneTimerAndNoBar) {
-    Harness h;
-    h.start();
-    h.toClock();
+    Harness h(Harness::kOnClock);
     ClockForm& f = h.clock();
     EXPECT_EQ(f.controls().size(), 8U);
     EXPECT_EQ((std::tuple{f.Timer1.name(), f.Timer1.design().interval}),
@@ -88,8 +85,7 @@ TEST(WindowDesignTest, clockLoad_createsOneTimerAndNoBar) {
 }
 
 TEST(WindowDesignTest, mainLoad_tabsThroughFocusableControlsInDesignOrder) {
-    Harness h;
-    h.start();
+    Harness h(Harness::kStarted);
     const std::vector<Text> expected{u"inymd",  u"outtime(0)", u"outtime(1)", u"noﾎﾞﾀﾝ",
                                      u"okﾎﾞﾀﾝ", u"insuu",      u"Command1",   u"Command2"};
     EXPECT_EQ(namesOf(h.main().tabOrder()), expected);
@@ -97,17 +93,14 @@ TEST(WindowDesignTest, mainLoad_tabsThroughFocusableControlsInDesignOrder) {
 }
 
 TEST(WindowDesignTest, clockLoad_focusesSelectedTwentyFourHourOption) {
-    Harness h;
-    h.start();
-    h.toClock();
+    Harness h(Harness::kOnClock);
     const std::vector<Text> expected{u"outtime(0)", u"outtime(1)", u"Command1"};
     EXPECT_EQ(namesOf(h.clock().tabOrder()), expected);
     EXPECT_EQ(h.clock().firstFocusable(), &h.clock().outtime1);
 }
 
 TEST(WindowDesignTest, mainLoad_stacksWidgetsAboveLabelsAndFilledBarAboveOutline) {
-    Harness h;
-    h.start();
+    Harness h(Harness::kStarted);
     const MainForm& f = h.main();
     EXPECT_GT(position(f, f.shpscale), position(f, f.shpwaku));
     std::size_t lastGraphic = 0;
@@ -127,9 +120,7 @@ TEST(WindowDesignTest, mainLoad_stacksWidgetsAboveLabelsAndFilledBarAboveOutline
 }
 
 TEST(WindowDesignTest, everyVisibleControl_hasRoleAndName) {
-    Harness h;
-    h.start();
-    h.toClock();
+    Harness h(Harness::kOnClock);
     h.toMain();
     for (const model::Form* form : {static_cast<const model::Form*>(&h.main())}) {
         for (const auto& control : form->controls()) {
@@ -148,8 +139,7 @@ TEST(WindowDesignTest, everyVisibleControl_hasRoleAndName) {
 }
 
 TEST(WindowDesignTest, onlyGo_hasAccessKey) {
-    Harness h;
-    h.start();
+    Harness h(Harness::kStarted);
     for (const auto& control : h.main().controls()) {
         SCOPED_TRACE(kanmeri::testing::utf8(control->name()));
         EXPECT_EQ(control->design().accessKey, control.get() == &h.main().stop ? u'G' : u'\0');

@@ -48,8 +48,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(SwitchingTest, command1_unloadsMainThenEndsProgram) {
-    Harness h;
-    h.start();
+    Harness h(Harness::kStarted);
     h.services.clear();
     h.dispatch([&] { h.main().Command1.click.raise(); });
     EXPECT_EQ(h.services.withoutFocus(), (std::vector{unloadCall(u"kanmeri"), endCall()}));
@@ -58,8 +57,7 @@ TEST(SwitchingTest, command1_unloadsMainThenEndsProgram) {
 }
 
 TEST(SwitchingTest, command2_showsClockThenUnloadsMain) {
-    Harness h;
-    h.start();
+    Harness h(Harness::kStarted);
     h.services.clear();
     h.toClock();
     EXPECT_EQ(h.services.withoutFocus(),
@@ -149,17 +147,14 @@ TEST(SwitchingTest, clockWindow_opensInTwentyFourHourFormEveryTime) {
 }
 
 TEST(SwitchingTest, closingClockWindow_endsProgramWithoutBringingMainBack) {
-    Harness h;
-    h.start();
-    h.toClock();
+    Harness h(Harness::kOnClock);
     h.dispatch([&] { h.services.unloadWindow(h.windows.clock); });
     EXPECT_TRUE(h.services.ended);
     EXPECT_FALSE(h.windows.main.loaded());
 }
 
 TEST(SwitchingTest, closingMainWindow_endsProgram) {
-    Harness h;
-    h.start();
+    Harness h(Harness::kStarted);
     h.dispatch([&] { h.services.unloadWindow(h.windows.main); });
     EXPECT_TRUE(h.services.ended);
 }
@@ -168,8 +163,7 @@ TEST(SwitchingTest, everyMainLoad_fillsFortuneTable) {
     features::FortuneTable expected;
     features::unsei_set(expected);
     ASSERT_FALSE(expected[1].empty());
-    Harness h;
-    h.start();
+    Harness h(Harness::kStarted);
     EXPECT_EQ(h.main().fortune.unsei, expected);
     h.toClock();
     h.toMain();
@@ -177,8 +171,7 @@ TEST(SwitchingTest, everyMainLoad_fillsFortuneTable) {
 }
 
 TEST(SwitchingTest, retiredMainForm_ignoresItsEvents) {
-    Harness h;
-    h.start();
+    Harness h(Harness::kStarted);
     h.services.clear();
     h.dispatch([&] {
         MainForm& old = h.main();

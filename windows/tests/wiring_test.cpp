@@ -113,8 +113,7 @@ INSTANTIATE_TEST_SUITE_P(Rows, MainWiringTest, ::testing::ValuesIn(kRows),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(WiringTest, okBotan_refusedEntry_beepsAndRefocusesEntry) {
-    Harness h;
-    h.start();
+    Harness h(Harness::kStarted);
     h.services.clear();
     h.dispatch([&] { h.main().okBotan.click.raise(); });
     EXPECT_EQ(
