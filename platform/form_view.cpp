@@ -14,8 +14,7 @@ namespace kanmeri::platform {
 
 FormView::FormView(model::Window& window, model::Program& program, std::function<void()> close,
                    const QIcon& icon)
-    : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+    : QWidget(nullptr, kFlags),
       window_(window),
       form_(window.form()),
       delivery_(program),

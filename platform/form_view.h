@@ -21,6 +21,12 @@ class FormView : public QWidget {
     Q_OBJECT
 
 public:
+    // A fixed-size window with a title bar, a window menu, and buttons to
+    // minimise and to close it.
+    static constexpr Qt::WindowFlags kFlags{
+        Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+        Qt::WindowCloseButtonHint};
+
     // `close` is what the window manager's close control does (unloading the
     // window). With a null `icon` the window keeps the application's icon.
     FormView(model::Window& window, model::Program& program, std::function<void()> close,

@@ -7,7 +7,6 @@
 #include <QIcon>
 #include <QMessageBox>
 #include <QScreen>
-#include <QStyle>
 #include <map>
 #include <string>
 
@@ -15,6 +14,7 @@
 #include "model/window.h"
 #include "platform/form_view.h"
 #include "platform/look.h"
+#include "platform/window_frame.h"
 
 namespace kanmeri::platform {
 
@@ -51,15 +51,6 @@ private:
     bool silent_ = false;                           // the library cannot play here
 };
 
-// Title bar and borders as the style draws them; the window manager's real
-// frame is not known before the window is first shown.
-void estimateFrame(model::Window& window) {
-    const QStyle* style = QApplication::style();
-    const int border = style->pixelMetric(QStyle::PM_DefaultFrameWidth);
-    const int title = style->pixelMetric(QStyle::PM_TitleBarHeight);
-    window.setFrameExtent(toTwips(2 * border), toTwips(title + 2 * border));
-}
-
 }  // namespace
 
 struct QtServices::Impl {
@@ -68,6 +59,7 @@ struct QtServices::Impl {
     model::Program& program;
     Delivery delivery;  // for handlers of no window's: never closed
     Beeper beeper;
+    WindowFrame frame{FormView::kFlags};
     std::map<model::Window*, FormView*, std::less<>> views;
     // One icon per file for the life of the program: a fresh one per load
     // would leave its pixmaps behind in the toolkit's cache every time.
@@ -122,7 +114,9 @@ void QtServices::showWindow(model::Window& window) {
         view->activateWindow();
         return;
     }
-    estimateFrame(window);
+    const QSizeF frame = impl_->frame.extent();
+    window.setFrameExtent(static_cast<float>(frame.width()) * model::kTwipsPerPixel,
+                          static_cast<float>(frame.height()) * model::kTwipsPerPixel);
     window.load();
     if (!window.loaded()) {
         return;  // its Load handler unloaded it again
@@ -133,6 +127,7 @@ void QtServices::showWindow(model::Window& window) {
         icon.empty() ? QIcon() : impl_->icon(icon));
     impl_->views[&window] = view;
     view->show();
+    impl_->frame.follow(*view->windowHandle());
     view->activateWindow();
     view->start();
 }

@@ -1,0 +1,43 @@
+#pragma once
+// The frame that the window manager draws around the program's top-level
+// windows, known before a window is first shown, so that a Load handler
+// centres the outer size the screen will really show.
+//
+// On X11 the window manager is asked once, at construction, for the frame of
+// an unmapped fixed-size window of the views' flags (_NET_REQUEST_FRAME_EXTENTS);
+// its answer is read at the first extent(), waiting at most 200 ms without
+// handling any event. Without a window manager the frame is empty and nothing
+// is asked. Where the question cannot be asked or is not answered in time
+// (another platform, a window manager without the request) the style's
+// title bar and borders stand in. Once a window is mapped, the frame the
+// window manager really gave it is what later calls return.
+#include <QObject>
+#include <QSizeF>
+#include <cstdint>
+#include <memory>
+
+class QWindow;
+
+namespace kanmeri::platform {
+
+class WindowFrame : public QObject {
+public:
+    explicit WindowFrame(Qt::WindowFlags flags);
+    ~WindowFrame() override;
+
+    // The frame's added width and height, in logical pixels.
+    [[nodiscard]] QSizeF extent();
+    // Takes the frame of `window` when it is first exposed.
+    void follow(QWindow& window);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    struct Question;
+    std::unique_ptr<Question> question_;  // asked and not yet read
+    std::uint32_t extents_ = 0;           // the frame's property on X11, else none
+    QSizeF extent_;
+};
+
+}  // namespace kanmeri::platform
