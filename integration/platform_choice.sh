@@ -17,21 +17,17 @@
 # xdg_toplevel set_title with the main window's caption and a buffer attached
 # to a surface; "on X11" means xdotool finds the window, viewable, on Xvfb.
 #
-# Where the main window is expected on X11. The program centres a window's
-# outer size, its client area plus the frame it estimates before the window
-# is first shown (platform/qt_services.cpp, estimateFrame): 2*b wide and
-# t + 2*b high, with b = PM_DefaultFrameWidth and t = PM_TitleBarHeight of
-# the application style. With no desktop settings the style is Fusion, with
-# b = 1 and t = 24: a frame of 2 x 26 px. Positions are kept in twips (15 per
-# pixel) and rounded to the nearest pixel, halves away from zero, when the
-# window is placed. Xvfb has no window manager, so no real frame: the window
-# the program placed at (left, top) has its client area there. For a client
-# area of cw x ch on a screen of sw x sh pixels:
+# Where the main window is expected on X11: centred on its outer size, the
+# client area plus the frame the window manager draws. Xvfb has no window
+# manager, so no frame (integration/centring.sh checks the frames of real
+# ones). Positions are kept in twips (15 per pixel) and rounded to the nearest
+# pixel, halves away from zero, when the window is placed. For a client area
+# of cw x ch on a screen of sw x sh pixels:
 #
-#   left = round((sw - (cw + 2)) / 2)      top = round((sh - (ch + 26)) / 2)
+#   left = round((sw - cw) / 2)      top = round((sh - ch) / 2)
 #
-# main window 580 x 340 on 1280 x 1024: (349, 329); clock window 291 x 105:
-# (494, 447). The check allows 1 px either way.
+# main window 580 x 340 on 1280 x 1024: (350, 342); clock window 291 x 105:
+# (495, 460). The check allows 1 px either way.
 #
 # Exits 77 (skipped) where weston, Qt's Wayland platform plugin, Xvfb or
 # xdotool is missing.
@@ -52,10 +48,9 @@ compgen -G "$plugins/libqwayland-*.so" >/dev/null ||
 main_caption='曜日探し　＆　今週から1週間の運勢占い（当たるかな？）'
 main_name='^曜日探し　＆　今週から1週間の運勢占い'
 clock_name='^日付と時刻の表示$'
-# Client areas (design sizes) and the frame the style gives, in pixels.
+# Client areas (design sizes), in pixels.
 main_w=580 main_h=340
 clock_w=291 clock_h=105
-frame_w=2 frame_h=26
 # Controls clicked, as client-area rectangles: x y width height.
 show_clock_button=(440 0 137 17) # 「時刻のみ表示ボタン」 (Command2)
 back_button=(232 0 57 25)        # 「戻　る」 (Command1 of the clock window)
@@ -149,8 +144,8 @@ centred() {
     local id=$1 cw=$2 ch=$3 what=$4 geometry X Y WIDTH HEIGHT SCREEN WINDOW left top
     geometry=$(xdotool getwindowgeometry --shell "$id") || { fail "$what: no geometry"; return; }
     eval "$geometry"
-    left=$(awk -v s="$screen_w" -v c="$cw" -v f="$frame_w" 'BEGIN { print (s - c - f) / 2 }')
-    top=$(awk -v s="$screen_h" -v c="$ch" -v f="$frame_h" 'BEGIN { print (s - c - f) / 2 }')
+    left=$(awk -v s="$screen_w" -v c="$cw" 'BEGIN { print (s - c) / 2 }')
+    top=$(awk -v s="$screen_h" -v c="$ch" 'BEGIN { print (s - c) / 2 }')
     left=$(half_round "$left")
     top=$(half_round "$top")
     if ((WIDTH != cw || HEIGHT != ch)); then
