@@ -40,6 +40,30 @@ const QStringList& gothicFamilies() {
     return families;
 }
 
+// The toolkit's usual light scheme. Labels, frames and option buttons are
+// drawn over a background the window fixes (its picture, or their own colour),
+// so a dark desktop scheme's light text and shading would vanish on it; text
+// boxes and buttons draw their own background and follow the desktop.
+const QPalette& lightPalette() {
+    static const QPalette palette = [] {
+        const QColor window(239, 239, 239);
+        const QColor dark = window.darker(150);
+        const QColor mid = window.darker(130);
+        QPalette p(Qt::black, window, window.lighter(150), dark, mid, Qt::black, Qt::white);
+        p.setColor(QPalette::Midlight, mid.lighter(110));
+        p.setColor(QPalette::Shadow, dark.darker(135));
+        p.setColor(QPalette::Highlight, QColor(48, 140, 198));
+        p.setColor(QPalette::HighlightedText, Qt::white);
+        return p;
+    }();
+    return palette;
+}
+
+bool overFixedBackground(model::ControlKind kind) {
+    using K = model::ControlKind;
+    return kind == K::Label || kind == K::Frame || kind == K::OptionButton;
+}
+
 }  // namespace
 
 QFont toFont(const model::Font& font) {
@@ -55,10 +79,11 @@ void applyStyle(QWidget& widget, const model::Control& control) {
     widget.setFont(toFont(control.design().font));
     const auto back = control.design().back;
     const auto fore = control.design().fore;
-    if (!back && !fore) {
+    const bool fixed = overFixedBackground(control.kind());
+    if (!back && !fore && !fixed) {
         return;  // no palette of its own, so it shares its window's style cache
     }
-    QPalette p = widget.palette();
+    QPalette p = fixed ? lightPalette() : widget.palette();
     if (back) {
         p.setColor(QPalette::Window, toColour(*back));
         p.setColor(QPalette::Button, toColour(*back));

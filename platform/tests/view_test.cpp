@@ -150,6 +150,34 @@ TEST(ViewTest, colours_followDesign) {
     EXPECT_TRUE(shown.widget(form.first)->autoFillBackground());
 }
 
+// Labels, frames and option buttons keep the toolkit's light scheme whatever
+// the desktop's; on that scheme they are drawn exactly as before, so every
+// colour the style draws them with is the desktop's own.
+TEST(ViewTest, controlsOverFixedBackgrounds_drawInTheLightScheme) {
+    const QPalette desktop = QApplication::palette();
+    if (desktop.color(QPalette::Window) != QColor(0xEFEFEF)) {
+        GTEST_SKIP() << "the desktop's colour scheme is not the toolkit's light one";
+    }
+    View shown;
+    ScratchForm& form = shown.window.scratch();
+    const struct {
+        const char* name;
+        const model::Control& control;
+    } rows[] = {{"label", form.clicky}, {"frame", form.frame}, {"option", form.first}};
+    forEachRow(rows, [&](const auto& row) {
+        const QPalette drawn = shown.widget(row.control)->palette();
+        for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+            for (const QPalette::ColorRole role :
+                 {QPalette::WindowText, QPalette::Light, QPalette::Midlight, QPalette::Dark,
+                  QPalette::Mid, QPalette::Shadow, QPalette::Text, QPalette::Base,
+                  QPalette::Highlight, QPalette::HighlightedText}) {
+                EXPECT_EQ(drawn.color(group, role), desktop.color(group, role))
+                    << "group " << group << ", role " << role;
+            }
+        }
+    });
+}
+
 TEST(ViewTest, windowWithoutPicture_paintsItsColour) {
     View shown;
     const QImage shot = shown.view()->grab().toImage();
