@@ -16,7 +16,7 @@ int main(int argc, char** argv) {
     kanmeri::platform::Application application(argc, argv);
     kanmeri::model::Program program;
     kanmeri::platform::QtClock clock;
-    kanmeri::platform::QtServices services(program);
+    kanmeri::platform::QtServices services(program, application.frame());
     const kanmeri::platform::CaptionMeasure measure;
     kanmeri::windows::AppWindows windows(services, measure, clock);
     windows.registerWith(program);

@@ -13,6 +13,7 @@
 #include "model/program.h"
 #include "platform/caption_text.h"
 #include "platform/qt_services.h"
+#include "platform/window_frame.h"
 #include "platform/tests/widgets_of.h"
 #include "windows/app_windows.h"
 
@@ -77,7 +78,8 @@ protected:
 
     model::Program program;
     platform::QtClock clock;
-    platform::QtServices services{program};
+    platform::WindowFrame frame;
+    platform::QtServices services{program, frame};
     const platform::CaptionMeasure measure;
     windows::AppWindows windows{services, measure, clock};
 };

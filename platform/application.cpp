@@ -5,11 +5,14 @@
 #include "platform/accessibility.h"
 #include "platform/caret_rest.h"
 #include "platform/look.h"
+#include "platform/window_frame.h"
 
 namespace kanmeri::platform {
 
 Application::Application(int& argc, char** argv) {
     app_ = std::make_unique<QApplication>(argc, argv);
+    // Asked first: the window manager answers while the rest is set up.
+    frame_ = std::make_unique<WindowFrame>();
     QCoreApplication::setApplicationName(QStringLiteral("kanmeri"));
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.kanmeri"));
     // A text box lays out its first text in this font before its own: the

@@ -1,7 +1,8 @@
 #pragma once
 // The toolkit's application object, set up for this program: its name and
-// desktop entry, the design's default font, its accessibility hooks and the
-// resting caret. The one instance is made before anything else.
+// desktop entry, the question for the window manager's frame, the design's
+// default font, its accessibility hooks and the resting caret. The one
+// instance is made before anything else.
 #include <memory>
 
 class QApplication;
@@ -9,6 +10,7 @@ class QApplication;
 namespace kanmeri::platform {
 
 class CaretRest;
+class WindowFrame;
 
 class Application {
 public:
@@ -16,8 +18,12 @@ public:
     Application(int& argc, char** argv);
     ~Application();
 
+    // The frame the window manager draws around the program's windows.
+    [[nodiscard]] WindowFrame& frame() const { return *frame_; }
+
 private:
     std::unique_ptr<QApplication> app_;
+    std::unique_ptr<WindowFrame> frame_;
     std::unique_ptr<CaretRest> caretRest_;
 };
 

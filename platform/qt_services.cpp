@@ -54,12 +54,12 @@ private:
 }  // namespace
 
 struct QtServices::Impl {
-    explicit Impl(model::Program& p) : program(p), delivery(p) {}
+    Impl(model::Program& p, WindowFrame& f) : program(p), frame(f), delivery(p) {}
 
     model::Program& program;
+    WindowFrame& frame;
     Delivery delivery;  // for handlers of no window's: never closed
     Beeper beeper;
-    WindowFrame frame{FormView::kFlags};
     std::map<model::Window*, FormView*, std::less<>> views;
     // One icon per file for the life of the program: a fresh one per load
     // would leave its pixmaps behind in the toolkit's cache every time.
@@ -75,7 +75,8 @@ struct QtServices::Impl {
     }
 };
 
-QtServices::QtServices(model::Program& program) : impl_(std::make_unique<Impl>(program)) {
+QtServices::QtServices(model::Program& program, WindowFrame& frame)
+    : impl_(std::make_unique<Impl>(program, frame)) {
     // The model decides when the program ends, not the last hidden window.
     QGuiApplication::setQuitOnLastWindowClosed(false);
 }

@@ -10,9 +10,12 @@
 
 namespace kanmeri::platform {
 
+class WindowFrame;
+
 class QtServices : public model::WindowServices {
 public:
-    explicit QtServices(model::Program& program);
+    // `frame` must outlive the services.
+    QtServices(model::Program& program, WindowFrame& frame);
     ~QtServices() override;
 
     void messageBox(const model::Text& text, model::MessageStyle style,

@@ -17,6 +17,8 @@
 #include <thread>
 #include <vector>
 
+#include "platform/form_view.h"
+
 namespace kanmeri::platform {
 
 namespace {
@@ -126,7 +128,7 @@ struct WindowFrame::Question {
     QWindow probe;  // created, never shown
 };
 
-WindowFrame::WindowFrame(Qt::WindowFlags flags) : extent_(styleEstimate()) {
+WindowFrame::WindowFrame() : extent_(styleEstimate()) {
     xcb_connection_t* c = x11();
     if (c == nullptr) {
         return;
@@ -144,7 +146,7 @@ WindowFrame::WindowFrame(Qt::WindowFlags flags) : extent_(styleEstimate()) {
     }
     extents_ = atoms[kExtents];
     if (std::find(supported.begin(), supported.end(), atoms[kRequest]) != supported.end()) {
-        question_ = std::make_unique<Question>(c, root, atoms[kRequest], flags);
+        question_ = std::make_unique<Question>(c, root, atoms[kRequest], FormView::kFlags);
     }
 }
 
@@ -160,6 +162,7 @@ QSizeF WindowFrame::extent() {
     const auto probe = static_cast<xcb_window_t>(question_->probe.winId());
     // Polled: the answer comes as an event on the toolkit's connection, whose
     // events only its own loop may take, and a nested loop would run handlers.
+    // Most window managers answer within one or two milliseconds.
     for (;;) {
         const auto sides = values(c, ask(c, probe, extents_, XCB_ATOM_CARDINAL));
         if (sides.size() == 4) {
@@ -169,7 +172,7 @@ QSizeF WindowFrame::extent() {
         if (steady_clock::now() >= deadline) {
             break;
         }
-        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        std::this_thread::sleep_for(std::chrono::microseconds(250));
     }
     question_.reset();
     return extent_;

@@ -4,13 +4,14 @@
 // centres the outer size the screen will really show.
 //
 // On X11 the window manager is asked once, at construction, for the frame of
-// an unmapped fixed-size window of the views' flags (_NET_REQUEST_FRAME_EXTENTS);
+// an unmapped fixed-size window with the views' flags (_NET_REQUEST_FRAME_EXTENTS);
 // its answer is read at the first extent(), waiting at most 200 ms without
-// handling any event. Without a window manager the frame is empty and nothing
-// is asked. Where the question cannot be asked or is not answered in time
-// (another platform, a window manager without the request) the style's
-// title bar and borders stand in. Once a window is mapped, the frame the
-// window manager really gave it is what later calls return.
+// handling any event. Made as early as the application object allows, so
+// that the window manager answers while the program sets itself up. Without a window manager the
+// frame is empty and nothing is asked. Where the question cannot be asked or is not answered in
+// time (another platform, a window manager without the request) the style's title bar and borders
+// stand in. Once a window is mapped, the frame the window manager really gave it is what later
+// calls return.
 #include <QObject>
 #include <QSizeF>
 #include <cstdint>
@@ -22,7 +23,8 @@ namespace kanmeri::platform {
 
 class WindowFrame : public QObject {
 public:
-    explicit WindowFrame(Qt::WindowFlags flags);
+    // Needs the application object.
+    WindowFrame();
     ~WindowFrame() override;
 
     // The frame's added width and height, in logical pixels.

@@ -16,6 +16,7 @@
 #include "model/tests/support/printers.h"
 #include "platform/qt_services.h"
 #include "platform/tests/widgets_of.h"
+#include "platform/window_frame.h"
 
 namespace kanmeri::platform::testing {
 
@@ -80,7 +81,8 @@ private:
 template <typename W>
 struct Shown {
     model::Program program;
-    QtServices services{program};
+    WindowFrame frame;
+    QtServices services{program, frame};
     W window{services};
 
     Shown() {

@@ -8,13 +8,15 @@
 #include "platform/caption_text.h"
 #include "platform/qt_services.h"
 #include "platform/tests/fixture.h"
+#include "platform/window_frame.h"
 #include "windows/app_windows.h"
 
 namespace kanmeri::platform::testing {
 
 struct RealApp {
     model::Program program;
-    QtServices services{program};
+    WindowFrame frame;
+    QtServices services{program, frame};
     kanmeri::testing::FakeClock clock;
     const CaptionMeasure measure;
     windows::AppWindows windows{services, measure, clock};
