@@ -78,4 +78,13 @@ Text Shape::description() const {
     return {digits.begin(), digits.end()};
 }
 
+int msToTick(std::int64_t nowMs, int intervalMs) {
+    // Floored, so that the grid holds before the epoch as well.
+    std::int64_t past = (nowMs - Timer::kTickMarginMs) % intervalMs;
+    if (past < 0) {
+        past += intervalMs;
+    }
+    return intervalMs - static_cast<int>(past);
+}
+
 }  // namespace kanmeri::model

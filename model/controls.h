@@ -86,13 +86,26 @@ public:
     [[nodiscard]] Text description() const override;
 };
 
-// Ticks every interval while its window is loaded (see Program::dispatch).
+// Ticks every interval while its window is loaded (see Program::dispatch), on
+// the wall clock's grid: kTickMarginMs after each multiple of the interval
+// since the epoch (in local time too, its offsets being whole minutes), so
+// that timers due at one instant tick together.
 class Timer : public Control {
 public:
+    // After the grid point, so that the clock a handler reads has passed it.
+    static constexpr int kTickMarginMs = 2;
+
     Timer(Form& form, ControlDesign design)
         : Control(form, ControlKind::Timer, std::move(design)) {}
 
     Event<> timer;
 };
+
+// Milliseconds, 1 to `intervalMs` (> 0), from `nowMs`, the wall clock in
+// milliseconds since the epoch, to the next tick of a timer of that interval.
+// A timer that arms each tick from the wall clock read then needs no watch on
+// the clock being set: the tick armed before the change comes within one
+// interval, shows the new time, and arms the next on the grid again.
+[[nodiscard]] int msToTick(std::int64_t nowMs, int intervalMs);
 
 }  // namespace kanmeri::model

@@ -1,6 +1,7 @@
 // The views of the controls that a stock widget draws, and the factory that
 // makes the view of any control.
 #include <QAccessible>
+#include <QDateTime>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -167,14 +168,25 @@ public:
     }
 };
 
-// Runs from the moment its window's view is built, which is after Load.
+// Runs from the moment its window's view is built, which is after Load. A
+// coarse timer would drift off the grid with the monotonic clock; a precise
+// one armed afresh from the wall clock at each tick keeps to it.
 class TimerView : public QTimer, public ControlView {
 public:
     TimerView(const model::Timer& timer, Delivery& delivery, QObject* parent) : QTimer(parent) {
-        setInterval(timer.design().interval);
-        connect(this, &QTimer::timeout, this,
-                [&timer, &delivery] { delivery.deliver(&timer, raising(timer.timer)); });
-        start();
+        setTimerType(Qt::PreciseTimer);
+        setSingleShot(true);
+        const int interval = timer.design().interval;
+        connect(this, &QTimer::timeout, this, [this, interval, &timer, &delivery] {
+            arm(interval);  // first, so that a handler unloading the window stops it
+            delivery.deliver(&timer, raising(timer.timer));
+        });
+        arm(interval);
+    }
+
+private:
+    void arm(int interval) {
+        start(model::msToTick(QDateTime::currentMSecsSinceEpoch(), interval));
     }
 };
 

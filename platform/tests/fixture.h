@@ -5,6 +5,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDateTime>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
@@ -28,18 +29,32 @@ using kanmeri::testing::forEachRow;
 // this long assert what happened and in which order, never how soon.
 inline constexpr int kPatienceMs = 60000;
 
-// The QTimer that a window's view runs for `timer`: its one child timer with
-// the model timer's interval (a window's timers have distinct intervals).
+// The QTimer that a window's view runs for `timer`: its child named after it.
 inline QTimer* driverOf(const QWidget* view, const model::Timer& timer) {
-    QTimer* found = nullptr;
-    for (QTimer* candidate : view->findChildren<QTimer*>(Qt::FindDirectChildrenOnly)) {
-        if (candidate->interval() == timer.design().interval) {
-            EXPECT_EQ(found, nullptr) << "two timers of " << timer.design().interval << " ms";
-            found = candidate;
-        }
-    }
-    EXPECT_NE(found, nullptr) << "no timer of " << timer.design().interval << " ms";
+    auto* found = view->findChild<QTimer*>(QString::fromStdU16String(timer.name()),
+                                           Qt::FindDirectChildrenOnly);
+    EXPECT_NE(found, nullptr) << "no timer " << kanmeri::testing::utf8(timer.name());
     return found;
+}
+
+// Expects `driver` to be armed once, for a tick within one interval on the
+// wall clock's grid of `intervalMs` (model/controls.h). The clock is read on
+// both sides of the remaining time, and the tick looked for between the
+// readings: a stall there widens the window instead of failing the test.
+inline void expectArmedOnGrid(const QTimer& driver, int intervalMs) {
+    EXPECT_EQ(driver.timerType(), Qt::PreciseTimer);
+    EXPECT_TRUE(driver.isSingleShot());
+    ASSERT_TRUE(driver.isActive());
+    const qint64 before = QDateTime::currentMSecsSinceEpoch();
+    const int remaining = driver.remainingTime();
+    const qint64 after = QDateTime::currentMSecsSinceEpoch();
+    EXPECT_LE(remaining, intervalMs);
+    // The readings and the remaining time are whole milliseconds, rounded
+    // either way: the tick lies in (first, last].
+    const qint64 first = before + remaining - 3;
+    const qint64 last = after + remaining + 2;
+    const qint64 gridTick = last + model::msToTick(last, intervalMs) - intervalMs;
+    EXPECT_GT(gridTick, first) << "no tick of the grid between " << first << " and " << last;
 }
 
 // Makes a running QTimer time out now, through its own timer event, as if
