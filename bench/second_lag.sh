@@ -79,10 +79,10 @@ fi
 stats() {
     sort -n | awk '{ v[NR] = $1 }
         END {
-            if (NR == 0) { print "no lags"; exit }
             m = (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2
             p = int(NR * 0.95); if (p < NR * 0.95) p++
-            printf "%8.1f %8.1f %8.1f %8.1f   (%d seconds)\n", v[1], m, v[p], v[NR], NR
+            if (NR > 0) printf "%8.1f %8.1f %8.1f %8.1f   (%d seconds)\n", v[1], m, v[p], v[NR], NR
+            else print "no lags"
         }'
 }
 
