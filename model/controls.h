@@ -89,11 +89,10 @@ public:
 // Ticks every interval while its window is loaded (see Program::dispatch), on
 // the wall clock's grid: kTickMarginMs after each multiple of the interval
 // since the epoch (in local time too, its offsets being whole minutes), so
-// that timers due at one instant tick together. A tick more than
-// kTickSlackMs later than that is off the grid: the wall clock was set, or
-// the tick came an interval late. Checking each tick so, a timer needs no
-// watch on the clock: within one interval of the clock being set, a tick
-// shows the new time and puts the timer back on the grid.
+// timers due at one instant tick together. A tick more than kTickSlackMs
+// later is off the grid (the clock was set, or the tick came an interval
+// late), and puts the timer back on it: within one interval of the clock being
+// set, a tick shows the new time, with no watch on the clock.
 class Timer : public Control {
 public:
     // After the grid point, so that the clock a handler reads has passed it.

@@ -168,11 +168,9 @@ public:
     }
 };
 
-// Runs from the moment its window's view is built, which is after Load. A
-// coarse timer would drift off the grid with the monotonic clock. A precise
-// one keeps its phase, and is armed again only after a tick off the grid,
-// for the next grid tick and from there for every interval: re-arming it at
-// every tick would cost a tenth more CPU.
+// Runs from the moment its window's view is built, which is after Load; keeps
+// its phase (a coarse timer would follow the monotonic clock), and a tick off
+// the grid arms it for the next grid tick, and that one for every interval.
 class TimerView : public QTimer, public ControlView {
 public:
     TimerView(const model::Timer& timer, Delivery& delivery, QObject* parent) : QTimer(parent) {
