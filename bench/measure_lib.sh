@@ -1,4 +1,5 @@
-# Shared helpers of idle_cpu.sh, compare.sh and platform_startup.sh; source, do not run.
+# Shared helpers of idle_cpu.sh, compare.sh, platform_startup.sh and
+# second_lag.sh; source, do not run.
 # Every process is measured over all its threads (Qt's X connection reads
 # events on a thread of its own), from /proc.
 

@@ -78,4 +78,8 @@ Text Shape::description() const {
     return {digits.begin(), digits.end()};
 }
 
+int msToTick(std::int64_t nowMs, int intervalMs) {
+    return intervalMs - static_cast<int>((nowMs - Timer::kTickMarginMs) % intervalMs);
+}
+
 }  // namespace kanmeri::model

@@ -86,13 +86,28 @@ public:
     [[nodiscard]] Text description() const override;
 };
 
-// Ticks every interval while its window is loaded (see Program::dispatch).
+// Ticks every interval while its window is loaded (see Program::dispatch), on
+// the wall clock's grid: kTickMarginMs after each multiple of the interval
+// since the epoch (in local time too, its offsets being whole minutes), so
+// timers due at one instant tick together. A tick more than kTickSlackMs
+// later is off the grid (the clock was set, or the tick came an interval
+// late), and puts the timer back on it: within one interval of the clock being
+// set, a tick shows the new time, with no watch on the clock.
 class Timer : public Control {
 public:
+    // After the grid point, so that the clock a handler reads has passed it.
+    static constexpr int kTickMarginMs = 2;
+    static constexpr int kTickSlackMs = 4;
+
     Timer(Form& form, ControlDesign design)
         : Control(form, ControlKind::Timer, std::move(design)) {}
 
     Event<> timer;
 };
+
+// Milliseconds, 1 to `intervalMs` (> 0), from `nowMs`, the wall clock in
+// milliseconds since the epoch (at least kTickMarginMs), to the next grid
+// tick of a timer of that interval.
+[[nodiscard]] int msToTick(std::int64_t nowMs, int intervalMs);
 
 }  // namespace kanmeri::model

@@ -1,6 +1,7 @@
 // The views of the controls that a stock widget draws, and the factory that
 // makes the view of any control.
 #include <QAccessible>
+#include <QDateTime>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -167,14 +168,29 @@ public:
     }
 };
 
-// Runs from the moment its window's view is built, which is after Load.
+// Runs from the moment its window's view is built, which is after Load; keeps
+// its phase (a coarse timer would follow the monotonic clock), and a tick off
+// the grid arms it for the next grid tick, and that one for every interval.
 class TimerView : public QTimer, public ControlView {
 public:
     TimerView(const model::Timer& timer, Delivery& delivery, QObject* parent) : QTimer(parent) {
-        setInterval(timer.design().interval);
-        connect(this, &QTimer::timeout, this,
-                [&timer, &delivery] { delivery.deliver(&timer, raising(timer.timer)); });
-        start();
+        setTimerType(Qt::PreciseTimer);
+        const int interval = timer.design().interval;
+        connect(this, &QTimer::timeout, this, [this, interval, &timer, &delivery] {
+            keepToGrid(interval);  // first, so that a handler unloading the window stops it
+            delivery.deliver(&timer, raising(timer.timer));
+        });
+        start(model::msToTick(QDateTime::currentMSecsSinceEpoch(), interval));
+    }
+
+private:
+    void keepToGrid(int interval) {
+        const int next = model::msToTick(QDateTime::currentMSecsSinceEpoch(), interval);
+        if (interval - next > model::Timer::kTickSlackMs) {
+            start(next);
+        } else if (this->interval() != interval) {
+            start(interval);
+        }
     }
 };
 

@@ -261,5 +261,36 @@ TEST_F(ControlsTest, description_isTheDesignsUnlessTheKindTellsItsState) {
     EXPECT_FALSE(box.design().announces);
 }
 
+// The ticks of both timers the windows have, from an even second of the wall
+// clock (ms since the epoch): a tick lands kTickMarginMs after the next grid
+// point, whatever the clock read when it was armed.
+TEST(TimerTest, msToTick_landsMarginAfterNextGridPoint) {
+    constexpr std::int64_t kEven = 1'765'000'000'000;
+    const struct {
+        const char* name;
+        std::int64_t now;
+        int interval;
+        std::int64_t due;
+    } rows[] = {
+        {"armed at the margin, on time", kEven + 2, 100, kEven + 102},
+        {"armed late", kEven + 9, 100, kEven + 102},
+        {"armed on the grid point, inside the margin", kEven, 100, kEven + 2},
+        {"armed a millisecond before the margin", kEven + 1, 100, kEven + 2},
+        {"armed just before the grid point", kEven - 1, 100, kEven + 2},
+        {"2000 ms armed at an even second", kEven + 2, 2000, kEven + 2002},
+        {"2000 ms armed at an odd second", kEven + 1002, 2000, kEven + 2002},
+        {"100 ms armed in the tenth before, same instant", kEven + 1902, 100, kEven + 2002},
+        {"clock set back 5 min 0.437 s", kEven + 102 - 300'437, 100, kEven - 300'300 + 2},
+        {"clock set forward 5 min 0.71 s", kEven + 102 + 300'710, 100, kEven + 300'900 + 2},
+        {"2000 ms, clock set back 1 min 1.5 s", kEven + 2 - 61'500, 2000, kEven - 60'000 + 2},
+    };
+    testing::forEachRow(rows, [](const auto& row) {
+        const int ms = msToTick(row.now, row.interval);
+        EXPECT_EQ(row.now + ms, row.due);
+        EXPECT_GE(ms, 1);
+        EXPECT_LE(ms, row.interval);
+    });
+}
+
 }  // namespace
 }  // namespace kanmeri::model

@@ -5,6 +5,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDateTime>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
@@ -29,18 +30,36 @@ using kanmeri::testing::forEachRow;
 // this long assert what happened and in which order, never how soon.
 inline constexpr int kPatienceMs = 60000;
 
-// The QTimer that a window's view runs for `timer`: its one child timer with
-// the model timer's interval (a window's timers have distinct intervals).
+// The QTimer that a window's view runs for `timer`: its child named after it.
 inline QTimer* driverOf(const QWidget* view, const model::Timer& timer) {
-    QTimer* found = nullptr;
-    for (QTimer* candidate : view->findChildren<QTimer*>(Qt::FindDirectChildrenOnly)) {
-        if (candidate->interval() == timer.design().interval) {
-            EXPECT_EQ(found, nullptr) << "two timers of " << timer.design().interval << " ms";
-            found = candidate;
-        }
-    }
-    EXPECT_NE(found, nullptr) << "no timer of " << timer.design().interval << " ms";
+    auto* found = view->findChild<QTimer*>(QString::fromStdU16String(timer.name()),
+                                           Qt::FindDirectChildrenOnly);
+    EXPECT_NE(found, nullptr) << "no timer " << kanmeri::testing::utf8(timer.name());
     return found;
+}
+
+// Expects `driver` to run precise, armed for a tick within one interval on
+// the wall clock's grid of `intervalMs`, or at most kTickSlackMs after it
+// (model/controls.h). The readings of the clock and the remaining time are
+// whole milliseconds, and the program may have been held up between reading
+// the clock and arming the timer: 10 ms of leeway, and as much again as the
+// readings here lie apart.
+inline void expectArmedOnGrid(const QTimer& driver, int intervalMs) {
+    EXPECT_EQ(driver.timerType(), Qt::PreciseTimer);
+    ASSERT_TRUE(driver.isActive());
+    const qint64 before = QDateTime::currentMSecsSinceEpoch();
+    const int remaining = driver.remainingTime();
+    const qint64 after = QDateTime::currentMSecsSinceEpoch();
+    EXPECT_LE(remaining, intervalMs);
+    if (remaining == 0) {
+        return;  // overdue, its tick waits for the event loop: when it was due is not told
+    }
+    const qint64 due = before + remaining;
+    // How long after the grid tick before it the timer is due.
+    const int late = intervalMs - model::msToTick(due, intervalMs);
+    const int leeway = 10 + static_cast<int>(after - before);
+    EXPECT_TRUE(late <= model::Timer::kTickSlackMs + leeway || late >= intervalMs - leeway)
+        << "due " << late << " ms after a tick of the grid of " << intervalMs << " ms";
 }
 
 // Makes a running QTimer time out now, through its own timer event, as if

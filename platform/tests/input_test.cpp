@@ -207,14 +207,24 @@ TEST(LifecycleTest, timers_tickAfterShowAndStopAtUnload) {
     View shown;
     QPointer<QTimer> driver = driverOf(shown.view(), shown.window.scratch().timer);
     ASSERT_FALSE(driver.isNull());
-    EXPECT_EQ(driver->interval(), 100);
-    EXPECT_TRUE(driver->isActive());
+    expectArmedOnGrid(*driver, 100);
     ASSERT_TRUE(QTest::qWaitFor([&] { return shown.window.ticks >= 2; }, kPatienceMs));
     shown.services.deliver([&] { shown.services.unloadWindow(shown.window); });
     EXPECT_TRUE(driver.isNull() || !driver->isActive());
     const int ticks = shown.window.ticks;
     QTest::qWait(250);  // a few intervals: no tick may come, however fast or slow
     EXPECT_EQ(shown.window.ticks, ticks);
+}
+
+TEST(LifecycleTest, tickWhoseHandlerUnloadsWindow_leavesItsTimerStopped) {
+    View shown;
+    QPointer<QTimer> driver = driverOf(shown.view(), shown.window.scratch().timer);
+    ASSERT_FALSE(driver.isNull());
+    shown.window.onTick = [&] { shown.services.unloadWindow(shown.window); };
+    fire(driver);
+    EXPECT_EQ(shown.window.ticks, 1);
+    EXPECT_FALSE(shown.window.loaded());
+    EXPECT_TRUE(driver.isNull() || !driver->isActive()) << "armed again after the unload";
 }
 
 TEST(LifecycleTest, reload_buildsFreshView) {

@@ -65,7 +65,12 @@ std::unique_ptr<model::Form> ScratchWindow::createForm() {
         services_.unloadWindow(*this);
         services_.endProgram();
     });
-    f.timer.timer.bind([this] { ++ticks; });
+    f.timer.timer.bind([this] {
+        ++ticks;
+        if (onTick) {
+            onTick();
+        }
+    });
     return form;
 }
 

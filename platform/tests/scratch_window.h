@@ -38,6 +38,7 @@ public:
     std::vector<model::Text> events;  // "KeyPress 97", "Change", "Click press", ...
     int ticks = 0;
     std::function<void()> onPress;  // what the button "press" does besides recording
+    std::function<void()> onTick;   // what a tick of "timer" does besides counting
 
 protected:
     std::unique_ptr<model::Form> createForm() override;

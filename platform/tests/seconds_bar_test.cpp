@@ -74,7 +74,6 @@ TEST(SecondsBarTest, timers_moveBarOnlyOnTimer2sTicks) {
     QTimer* timer2 = driverOf(bar->window(), f.Timer2);
     ASSERT_NE(timer1, nullptr);
     ASSERT_NE(timer2, nullptr);
-    EXPECT_EQ(timer2->interval(), 2000);
     const int before = bar->width();
     app.clock.time.second = 31;
     for (int tick = 0; tick < 3; ++tick) {
