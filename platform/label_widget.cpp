@@ -25,7 +25,8 @@ void LabelWidget::follow(model::Property property) {
     if (property == model::Property::Caption) {
         // Shaped when next drawn, by which time the model has measured it.
         caption_.reset();
-        update();
+        // The border stays as it is; a new size repaints the whole label.
+        update(contentsRect());
     }
 }
 
@@ -41,8 +42,12 @@ const CaptionLayout& LabelWidget::caption() const {
 }
 
 void LabelWidget::paintEvent(QPaintEvent* event) {
-    QFrame::paintEvent(event);
     QPainter painter(this);
+    // Drawing the shaded border costs as much as the caption: skip it when
+    // only the inside is repainted, as at each change of a running caption.
+    if (!contentsRect().contains(event->rect())) {
+        drawFrame(&painter);
+    }
     painter.setPen(palette().color(QPalette::WindowText));
     caption().draw(painter, captionOrigin());
 }
