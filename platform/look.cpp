@@ -10,8 +10,8 @@ int toPixels(float twips) {
     return static_cast<int>(std::lround(twips / model::kTwipsPerPixel));
 }
 
-float toTwips(int pixels) {
-    return static_cast<float>(pixels) * model::kTwipsPerPixel;
+float toTwips(qreal pixels) {
+    return static_cast<float>(pixels * model::kTwipsPerPixel);
 }
 
 QRect toPixels(const model::TwipsRect& rect) {

@@ -16,7 +16,8 @@ namespace kanmeri::platform {
 
 // Twips to logical pixels, rounded to the nearest pixel (halves away from 0).
 [[nodiscard]] int toPixels(float twips);
-[[nodiscard]] float toTwips(int pixels);
+// Logical pixels, fractions included (a frame under a scale factor), to twips.
+[[nodiscard]] float toTwips(qreal pixels);
 [[nodiscard]] QRect toPixels(const model::TwipsRect& rect);
 
 // The design font in pixels at 96 dots per inch, so that the fixed layout

@@ -116,8 +116,7 @@ void QtServices::showWindow(model::Window& window) {
         return;
     }
     const QSizeF frame = impl_->frame.extent();
-    window.setFrameExtent(static_cast<float>(frame.width()) * model::kTwipsPerPixel,
-                          static_cast<float>(frame.height()) * model::kTwipsPerPixel);
+    window.setFrameExtent(toTwips(frame.width()), toTwips(frame.height()));
     window.load();
     if (!window.loaded()) {
         return;  // its Load handler unloaded it again

@@ -105,8 +105,7 @@ QSizeF styleEstimate() {
 
 struct WindowFrame::Question {
     // Asks the window manager of `root` for the frame of a window with `flags`.
-    Question(xcb_connection_t* c, xcb_window_t root, xcb_atom_t request, Qt::WindowFlags flags)
-        : connection(c) {
+    Question(xcb_connection_t* c, xcb_window_t root, xcb_atom_t request, Qt::WindowFlags flags) {
         // A resizable window may get another frame than the views' fixed ones.
         probe.setFlags(flags);
         probe.setMinimumSize({64, 64});
@@ -124,7 +123,6 @@ struct WindowFrame::Question {
         xcb_flush(c);
     }
 
-    xcb_connection_t* connection;
     QWindow probe;  // created, never shown
 };
 
@@ -158,7 +156,7 @@ QSizeF WindowFrame::extent() {
     }
     using std::chrono::steady_clock;
     const auto deadline = steady_clock::now() + std::chrono::milliseconds(200);
-    xcb_connection_t* c = question_->connection;
+    xcb_connection_t* c = x11();
     const auto probe = static_cast<xcb_window_t>(question_->probe.winId());
     // Polled: the answer comes as an event on the toolkit's connection, whose
     // events only its own loop may take, and a nested loop would run handlers.
