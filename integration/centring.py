@@ -12,8 +12,10 @@ opened by 「時刻のみ表示ボタン」 and the main window brought back by
 「戻　る」, the outer frame (the client's geometry plus the _NET_FRAME_EXTENTS
 the window manager sets; none without a window manager) must lie at
 (screen - outer) / 2, to the half pixel that rounding a centre may lose, and
-never move once shown. With --after-first the first window need only stay
-where it was shown. Exits 1 on a failure, with every check printed.
+never move once shown; and no other window may show (a window the program
+hands the window manager to learn its frame must stay hidden). With
+--after-first the first window need only stay where it was shown. Exits 1 on
+a failure, with every check printed.
 """
 
 import os
@@ -43,6 +45,7 @@ class TopLevels:
         self.geometry = {}
         self.history = {}  # window id -> [(x, y, width, height) at its map, then each change]
         self.mapped = set()
+        self.on_map = None  # called with each top-level window as it is mapped
         self.root.change_attributes(event_mask=X.SubstructureNotifyMask)
         self.dpy.sync()
         for child in self.root.query_tree().children:
@@ -71,6 +74,8 @@ class TopLevels:
             w = event.window.id
             self.mapped.add(w)
             self.history[w] = [self.geometry.get(w, (0, 0, 0, 0))]
+            if self.on_map is not None:
+                self.on_map(event.window)
         elif event.type == X.UnmapNotify and event.event.id == self.root.id:
             self.mapped.discard(event.window.id)
         elif event.type == X.ReparentNotify and event.event.id == self.root.id:
@@ -97,6 +102,8 @@ class Run:
         self.utf8 = self.dpy.intern_atom("UTF8_STRING")
         self.extents = self.dpy.intern_atom("_NET_FRAME_EXTENTS")
         self.failures = []
+        self.unnamed = set()  # top-level windows mapped that held none of the program's windows
+        self.tops.on_map = self._shown_named
         self.app = subprocess.Popen([kanmeri], stdout=subprocess.DEVNULL)
 
     def check(self, ok, message):
@@ -121,6 +128,26 @@ class Run:
                 return
             for child in children:
                 yield from self._clients(child, depth + 1)
+
+    def _shown_named(self, top):
+        """Notes `top` unless it draws nothing (input only) or holds a window
+        called by one of the program's names."""
+        try:
+            if top.get_attributes().win_class == X.InputOnly:
+                return
+            if any(self._named(c, n) for c in self._clients(top) for n in (MAIN, CLOCK)):
+                return
+        except error.XError:
+            pass  # gone already: it was shown all the same
+        self.unnamed.add(top.id)
+
+    def strays(self):
+        """Windows noted as they were mapped that grew beyond a speck (a frame
+        is mapped at 1 x 1 before it is sized) while they stayed mapped."""
+        return [
+            hex(w) for w in sorted(self.unnamed)
+            if any(width > 1 or height > 1 for _, _, width, height in self.tops.history.get(w, []))
+        ]
 
     def await_window(self, name, gone=None):
         """The mapped client window called `name` (not `gone`), and its top."""
@@ -178,6 +205,7 @@ class Run:
                     self.click(clock, BACK)
                     self.centred("main window back from the clock window", MAIN, gone=main.id)
             self.check(self.app.poll() is None, "kanmeri runs to the end of the checks")
+            self.check(not self.strays(), f"no other window shown: {self.strays()}")
         finally:
             self.app.terminate()
             self.app.wait()

@@ -13,12 +13,14 @@
 #   kwin            Xvfb of the test's own        kwin_x11
 #   fake-wrong      Xvfb of the test's own        fake_wm.py: answers the question
 #   fake-silent                                   for the frame wrongly, or not at all
+#   fake-hidden                                   fake_wm.py: frames minimised windows
+#                                                 instead of answering
 #   mutter-wayland  the compositor's XWayland     mutter --wayland --headless
 #   kwin-wayland    the compositor's XWayland     kwin_wayland --virtual
 #
 # The window managers start as a desktop starts them, without session
-# management. Under the fakes the first window cannot be centred; the windows
-# after it must be. The suite runs none, openbox, xfwm4 and the fakes; mutter
+# management. Under the fakes that answer wrongly or not at all the first
+# window cannot be centred; the windows after it must be. The suite runs none, openbox, xfwm4 and the fakes; mutter
 # and kwin are for trying by hand (docs/x11-and-wayland.md). Exits 77
 # (skipped) where a program it needs is missing.
 set -uo pipefail
@@ -48,6 +50,7 @@ case $desktop in
         manager=("$python" "$here/fake_wm.py" "${desktop#fake-}")
         checks=(--after-first)
         ;;
+    fake-hidden) manager=("$python" "$here/fake_wm.py" hidden) ;;
     mutter-wayland) needs+=(mutter Xwayland) ;;
     kwin-wayland) needs+=(kwin_wayland Xwayland) ;;
     *)

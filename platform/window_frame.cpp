@@ -29,7 +29,17 @@ struct Free {
 template <typename T>
 using Reply = std::unique_ptr<T, Free>;
 
-enum Atom : std::uint8_t { kCheck, kSupported, kRequest, kExtents, kAtoms };
+enum Atom : std::uint8_t {
+    kCheck,
+    kSupported,
+    kRequest,
+    kExtents,
+    kState,
+    kHidden,
+    kSkipTaskbar,
+    kSkipPager,
+    kAtoms
+};
 using Atoms = std::array<xcb_atom_t, kAtoms>;
 
 xcb_connection_t* x11() {
@@ -39,8 +49,9 @@ xcb_connection_t* x11() {
 
 Atoms intern(xcb_connection_t* c) {
     static constexpr std::array<const char*, kAtoms> names{
-        "_NET_SUPPORTING_WM_CHECK", "_NET_SUPPORTED", "_NET_REQUEST_FRAME_EXTENTS",
-        "_NET_FRAME_EXTENTS"};
+        "_NET_SUPPORTING_WM_CHECK",   "_NET_SUPPORTED",          "_NET_REQUEST_FRAME_EXTENTS",
+        "_NET_FRAME_EXTENTS",         "_NET_WM_STATE",           "_NET_WM_STATE_HIDDEN",
+        "_NET_WM_STATE_SKIP_TASKBAR", "_NET_WM_STATE_SKIP_PAGER"};
     std::array<xcb_intern_atom_cookie_t, kAtoms> cookies{};
     for (std::size_t i = 0; i < kAtoms; ++i) {
         cookies.at(i) = xcb_intern_atom(c, 0, std::strlen(names.at(i)), names.at(i));
@@ -104,26 +115,41 @@ QSizeF styleEstimate() {
 }  // namespace
 
 struct WindowFrame::Question {
-    // Asks the window manager of `root` for the frame of a window with `flags`.
-    Question(xcb_connection_t* c, xcb_window_t root, xcb_atom_t request, Qt::WindowFlags flags) {
-        // A resizable window may get another frame than the views' fixed ones.
+    // A window with the views' `flags`, of a fixed size: a resizable one may
+    // get another frame than the views' fixed ones.
+    explicit Question(Qt::WindowFlags flags) {
         probe.setFlags(flags);
         probe.setMinimumSize({64, 64});
         probe.setMaximumSize({64, 64});
         probe.resize(64, 64);
         probe.create();
+    }
+
+    [[nodiscard]] xcb_window_t id() const { return static_cast<xcb_window_t>(probe.winId()); }
+
+    // Asks the window manager of `root` for the frame the probe would get.
+    void request(xcb_connection_t* c, xcb_window_t root, xcb_atom_t question) const {
         xcb_client_message_event_t message{};
         message.response_type = XCB_CLIENT_MESSAGE;
         message.format = 32;
-        message.window = static_cast<xcb_window_t>(probe.winId());
-        message.type = request;
+        message.window = id();
+        message.type = question;
         xcb_send_event(c, 0, root,
                        XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY | XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT,
                        reinterpret_cast<const char*>(&message));
         xcb_flush(c);
     }
 
-    QWindow probe;  // created, never shown
+    // Hands the probe to the window manager minimised, off the taskbar and the
+    // pager: it frames the probe as it will frame the views, and shows nothing.
+    void manageHidden(xcb_connection_t* c, const Atoms& atoms) {
+        const std::array<xcb_atom_t, 2> skip{atoms[kSkipTaskbar], atoms[kSkipPager]};
+        xcb_change_property(c, XCB_PROP_MODE_REPLACE, id(), atoms[kState], XCB_ATOM_ATOM, 32,
+                            skip.size(), skip.data());
+        probe.showMinimized();  // keeps the states set here, adds the hidden one
+    }
+
+    QWindow probe;
 };
 
 WindowFrame::WindowFrame() : extent_(styleEstimate()) {
@@ -143,8 +169,17 @@ WindowFrame::WindowFrame() : extent_(styleEstimate()) {
         return;
     }
     extents_ = atoms[kExtents];
-    if (std::find(supported.begin(), supported.end(), atoms[kRequest]) != supported.end()) {
-        question_ = std::make_unique<Question>(c, root, atoms[kRequest], FormView::kFlags);
+    const auto lists = [&supported](xcb_atom_t atom) {
+        return std::find(supported.begin(), supported.end(), atom) != supported.end();
+    };
+    if (lists(atoms[kRequest])) {
+        question_ = std::make_unique<Question>(FormView::kFlags);
+        question_->request(c, root, atoms[kRequest]);
+    } else if (lists(atoms[kHidden])) {
+        // A window manager that keeps minimised windows but does not answer
+        // the question frames a window as soon as it takes it.
+        question_ = std::make_unique<Question>(FormView::kFlags);
+        question_->manageHidden(c, atoms);
     }
 }
 
@@ -157,7 +192,7 @@ QSizeF WindowFrame::extent() {
     using std::chrono::steady_clock;
     const auto deadline = steady_clock::now() + std::chrono::milliseconds(200);
     xcb_connection_t* c = x11();
-    const auto probe = static_cast<xcb_window_t>(question_->probe.winId());
+    const xcb_window_t probe = question_->id();
     // Polled: the answer comes as an event on the toolkit's connection, whose
     // events only its own loop may take, and a nested loop would run handlers.
     // Most window managers answer within one or two milliseconds.

@@ -5,13 +5,17 @@
 //
 // On X11 the window manager is asked once, at construction, for the frame of
 // an unmapped fixed-size window with the views' flags (_NET_REQUEST_FRAME_EXTENTS);
-// its answer is read at the first extent(), waiting at most 200 ms without
-// handling any event. Made as early as the application object allows, so
-// that the window manager answers while the program sets itself up. Without a window manager the
-// frame is empty and nothing is asked. Where the question cannot be asked or is not answered in
-// time (another platform, a window manager without the request) the style's title bar and borders
-// stand in. Once a window is mapped, the frame the window manager really gave it is what later
-// calls return.
+// a window manager that does not take that question but keeps minimised
+// windows (_NET_WM_STATE_HIDDEN) is handed the same window minimised and off
+// the taskbar and pager instead, and frames it without showing it. The answer
+// is read at the first extent(), waiting at most 200 ms without handling any
+// event; the window is then destroyed. Made as early as the application object
+// allows, so that the window manager answers while the program sets itself up.
+// Without a window manager the frame is empty and nothing is asked. Where
+// neither way is open or no answer comes in time (another platform, a window
+// manager that keeps no minimised windows) the style's title bar and borders
+// stand in. Once a window is mapped, the frame the window manager really gave
+// it is what later calls return.
 #include <QObject>
 #include <QSizeF>
 #include <cstdint>
