@@ -3,10 +3,11 @@
 #include <canberra.h>
 
 #include <QApplication>
-#include <QDateTime>
 #include <QIcon>
 #include <QMessageBox>
 #include <QScreen>
+#include <algorithm>
+#include <ctime>
 #include <map>
 #include <string>
 
@@ -171,10 +172,15 @@ void QtServices::deliver(const std::function<void()>& handler) {
 }
 
 model::LocalTime QtClock::read() const {
-    const QDateTime now = QDateTime::currentDateTime();
-    const QDate date = now.date();
-    const QTime time = now.time();
-    return {{date.year(), date.month(), date.day()}, {time.hour(), time.minute(), time.second()}};
+    const std::time_t now = std::time(nullptr);
+    if (now != zoneReadAt_) {  // not at every tick: reading the zone looks its file up
+        tzset();
+        zoneReadAt_ = now;
+    }
+    std::tm t{};
+    localtime_r(&now, &t);
+    return {{t.tm_year + 1900, t.tm_mon + 1, t.tm_mday},
+            {t.tm_hour, t.tm_min, std::min(t.tm_sec, 59)}};  // 60: a leap second
 }
 
 }  // namespace kanmeri::platform

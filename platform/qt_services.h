@@ -1,6 +1,7 @@
 #pragma once
 // The window services on Qt Widgets; every event reaches the model through a
 // Delivery (platform/delivery.h). Needs a live Application.
+#include <ctime>
 #include <functional>
 #include <memory>
 
@@ -37,10 +38,14 @@ private:
     std::unique_ptr<Impl> impl_;
 };
 
-// The machine's local date and time of day.
+// The machine's local date and time of day; a changed time zone shows from
+// the next second on.
 class QtClock : public model::Clock {
 public:
     [[nodiscard]] model::LocalTime read() const override;
+
+private:
+    mutable std::time_t zoneReadAt_ = -1;  // the second in which the zone was last read
 };
 
 }  // namespace kanmeri::platform
