@@ -205,7 +205,8 @@ class Run:
                     self.click(clock, BACK)
                     self.centred("main window back from the clock window", MAIN, gone=main.id)
             self.check(self.app.poll() is None, "kanmeri runs to the end of the checks")
-            self.check(not self.strays(), f"no other window shown: {self.strays()}")
+            strays = self.strays()
+            self.check(not strays, f"no other window shown: {strays}")
         finally:
             self.app.terminate()
             self.app.wait()

@@ -11,7 +11,8 @@ _NET_FRAME_EXTENTS 0, 0, 0, 0. `hidden` does not offer the question but keeps
 minimised windows (_NET_WM_STATE_HIDDEN): every window it takes gets the
 extents 4, 4, 30, 4, and is shown inside a frame window of that size, placed
 where the window asked to be; one that asks to start minimised is never
-mapped. Windows are otherwise mapped and configured as they ask. Runs until its X server ends.
+mapped. Windows are otherwise mapped and configured as they ask. Runs until
+its X server ends.
 """
 
 import sys

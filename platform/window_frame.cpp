@@ -172,13 +172,16 @@ WindowFrame::WindowFrame() : extent_(styleEstimate()) {
     const auto lists = [&supported](xcb_atom_t atom) {
         return std::find(supported.begin(), supported.end(), atom) != supported.end();
     };
-    if (lists(atoms[kRequest])) {
-        question_ = std::make_unique<Question>(FormView::kFlags);
+    const bool answers = lists(atoms[kRequest]);
+    // One that keeps minimised windows but does not answer the question frames
+    // a window as soon as it takes it.
+    if (!answers && !lists(atoms[kHidden])) {
+        return;
+    }
+    question_ = std::make_unique<Question>(FormView::kFlags);
+    if (answers) {
         question_->request(c, root, atoms[kRequest]);
-    } else if (lists(atoms[kHidden])) {
-        // A window manager that keeps minimised windows but does not answer
-        // the question frames a window as soon as it takes it.
-        question_ = std::make_unique<Question>(FormView::kFlags);
+    } else {
         question_->manageHidden(c, atoms);
     }
 }
